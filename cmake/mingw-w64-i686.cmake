@@ -1,0 +1,11 @@
+# Cross toolchain: 32-bit Windows programs with MinGW-w64 (posix threads model for std::thread/std::mutex).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(NUVARI_MINGW i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${NUVARI_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${NUVARI_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${NUVARI_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${NUVARI_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
