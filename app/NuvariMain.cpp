@@ -1,0 +1,4 @@
+// The one application object of Nuvari.
+#include "NuvariApp.h"
+
+CNuvariApp theApp;

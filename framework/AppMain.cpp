@@ -1,0 +1,6 @@
+// The programs' entry point: the global application object does the rest.
+#include <windows.h>
+
+#include "WinApp.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int cmdShow) { return fw::RunApplication(instance, cmdShow); }

@@ -1,0 +1,42 @@
+#include "DocTemplate.h"
+
+#include "Document.h"
+#include "FrameWnd.h"
+#include "View.h"
+#include "WinApp.h"
+
+namespace fw {
+
+CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory document, FrameFactory frame, ViewFactory view)
+    : m_nIDResource(resourceId),
+      m_createDocument(std::move(document)),
+      m_createFrame(std::move(frame)),
+      m_createView(std::move(view)) {}
+
+CSingleDocTemplate::~CSingleDocTemplate() { CloseAll(); }
+
+BOOL CSingleDocTemplate::OpenNewDocument(CWinApp& app) {
+  m_pDocument = m_createDocument();
+  m_pFrame = m_createFrame();
+  CCreateContext context{m_createView, m_pDocument.get()};
+  if (!m_pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW, &context)) {
+    CloseAll();
+    return FALSE;
+  }
+  if (!m_pDocument->OnNewDocument()) {
+    CloseAll();
+    return FALSE;
+  }
+  app.m_pMainWnd = m_pFrame.get();
+  m_pFrame->InitialUpdateFrame(TRUE);
+  return TRUE;
+}
+
+void CSingleDocTemplate::CloseAll() {
+  CWinApp* app = GetApp();
+  if (app && m_pFrame && app->m_pMainWnd == m_pFrame.get()) app->m_pMainWnd = nullptr;
+  m_pFrame.reset();
+  m_pDocument.reset();
+}
+
+}  // namespace fw

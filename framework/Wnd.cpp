@@ -1,0 +1,132 @@
+#include "Wnd.h"
+
+#include "DataExchange.h"
+
+namespace fw {
+
+std::string GetWindowTextString(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+const MessageMap& CWnd::ClassMessageMap() {
+  static const MessageMap map(&CCmdTarget::ClassMessageMap(), {});
+  return map;
+}
+
+CWnd::~CWnd() {
+  if (m_hWnd && IsWindow(m_hWnd)) {
+    HWND window = m_hWnd;
+    Detach();
+    DestroyWindow(window);
+  }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND window) {
+  if (!window || !IsWindow(window)) return nullptr;
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId()) return nullptr;
+  // Dialog-template windows keep the object in DWLP_USER, plain windows in GWLP_USERDATA.
+  wchar_t className[16] = {};
+  GetClassNameW(window, className, 16);
+  const bool dialog = lstrcmpW(className, L"#32770") == 0;
+  return reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, dialog ? DWLP_USER : GWLP_USERDATA));
+}
+
+void CWnd::Attach(HWND window) {
+  m_hWnd = window;
+  SetWindowLongPtrA(window, m_bDialogWindow ? DWLP_USER : GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void CWnd::Detach() {
+  if (m_hWnd && IsWindow(m_hWnd)) SetWindowLongPtrA(m_hWnd, m_bDialogWindow ? DWLP_USER : GWLP_USERDATA, 0);
+  m_hWnd = nullptr;
+}
+
+LRESULT CALLBACK CWnd::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self && message == WM_NCCREATE) {
+    self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    if (self) self->Attach(window);
+  }
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  const LRESULT result = self->WindowProc(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    self->Detach();
+    self->PostNcDestroy();
+  }
+  return result;
+}
+
+INT_PTR CALLBACK CWnd::DialogProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, DWLP_USER));
+  if (!self && message == WM_INITDIALOG) {
+    self = reinterpret_cast<CWnd*>(lParam);
+    if (!self) return TRUE;
+    self->m_bDialogWindow = true;
+    self->Attach(window);
+    return self->OnInitDialog();
+  }
+  if (!self) return FALSE;
+  const INT_PTR result = self->DialogMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    self->Detach();
+    self->PostNcDestroy();
+  }
+  return result;
+}
+
+INT_PTR CWnd::DialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    if (OnCommand(wParam, lParam)) return TRUE;
+    return OnDialogCommand(LOWORD(wParam)) ? TRUE : FALSE;
+  }
+  LRESULT result = 0;
+  if (!DispatchMapped(message, wParam, lParam, result)) return FALSE;
+  switch (message) {
+    // These return their result directly from a dialog procedure.
+    case WM_QUERYDRAGICON: case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM: case WM_VKEYTOITEM: case WM_CHARTOITEM:
+      return static_cast<INT_PTR>(result);
+    default:
+      SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+      return TRUE;
+  }
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && OnCommand(wParam, lParam)) return 0;
+  LRESULT result = 0;
+  if (DispatchMapped(message, wParam, lParam, result)) return result;
+  return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+}
+
+BOOL CWnd::PreTranslateMessage(MSG&) { return FALSE; }
+
+void CWnd::DoDataExchange(CDataExchange&) {}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+  CDataExchange dx(*this, saveAndValidate != FALSE);
+  try {
+    DoDataExchange(dx);
+  } catch (const DataExchangeFailure&) {
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace fw

@@ -1,0 +1,71 @@
+// CWnd: a C++ object bound to one window. Messages reach the object's message map first, then the
+// window's default processing. Plain windows bind at WM_NCCREATE, dialogs and form views at
+// WM_INITDIALOG; the binding ends at WM_NCDESTROY.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "MessageMap.h"
+
+namespace fw {
+
+class CDataExchange;
+
+// The text of any window, as code-page-932 bytes.
+std::string GetWindowTextString(HWND window);
+
+class CWnd : public CCmdTarget {
+ public:
+  CWnd() = default;
+  ~CWnd() override;
+
+  HWND m_hWnd = nullptr;
+  HWND GetSafeHwnd() const { return m_hWnd; }
+
+  // The object bound to a window of this process, or null.
+  static CWnd* FromHandlePermanent(HWND window);
+
+  // Window procedure for plain windows registered by the framework (lpCreateParams is the CWnd*).
+  static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Dialog procedure for dialog-template windows (the init parameter is the CWnd*).
+  static INT_PTR CALLBACK DialogProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  virtual BOOL PreTranslateMessage(MSG& msg);
+  virtual void DoDataExchange(CDataExchange& dx);
+  // Controls to members (save) or members to controls; false when a field was refused.
+  BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+  // Child-control helpers.
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  std::string GetDlgItemText(int id) const { return GetWindowTextString(GetDlgItem(id)); }
+  void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+  void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
+  std::string GetWindowText() const { return GetWindowTextString(m_hWnd); }
+
+  static const MessageMap& ClassMessageMap();
+  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
+
+ protected:
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // Routes a command; a frame passes it on to its view and the application as well.
+  virtual bool OnCommand(WPARAM wParam, LPARAM lParam);
+  // Called after the window is gone; the object may be released from here on.
+  virtual void PostNcDestroy() {}
+
+  // Dialog-template windows only.
+  virtual BOOL OnInitDialog() { return TRUE; }
+  // IDOK and IDCANCEL when no map entry took them; false lets them pass.
+  virtual bool OnDialogCommand(UINT /*id*/) { return false; }
+
+  void Attach(HWND window);
+  void Detach();
+
+ private:
+  bool m_bDialogWindow = false;
+  INT_PTR DialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+}  // namespace fw

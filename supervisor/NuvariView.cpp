@@ -1,0 +1,3 @@
+#include "NuvariView.h"
+
+CNuvariView::CNuvariView() : fw::CFormView(IDD) {}
