@@ -1,5 +1,10 @@
-// CNuvariView: the control panel inside the main frame, and the supervisor of FreeCell.
+// CNuvariView: the control panel inside the main frame (dialog 101) and the supervisor of
+// FreeCell: its state and window catalogue (NuvariView.cpp), launching FreeCell
+// (NuvariViewLaunch.cpp), the polling timer (NuvariViewTimer.cpp) and the deal sequence with
+// the pending list (NuvariViewPanel.cpp).
 #pragma once
+
+#include <string>
 
 #include "NuvariDoc.h"
 #include "View.h"
@@ -9,7 +14,92 @@
 class CNuvariView : public fw::CFormView, public CWindowFinder {
  public:
   enum { IDD = IDD_NUVARI_FORM };
+  enum { kTimerId = 1, kTimerPeriodMs = 300 };
+
   CNuvariView();
+  // Closes FreeCell, then stores the settings record.
+  ~CNuvariView() override;
 
   CNuvariDoc* GetDocument() const { return static_cast<CNuvariDoc*>(fw::CView::GetDocument()); }
+
+  // --- State (members in their fixed order) ---
+  std::string m_strPath;
+  int m_nTop = 0;
+  int m_nLeft = 0;
+  int m_nIdleRow = 0;
+  int m_nRetryNo = 0;
+  int m_bAutoExit = 0;
+  int m_bGameOverYourWin = 0;
+  int m_nGameOverYourWinCnt = 1;
+  int m_nWinCountdown = 1;
+  int m_bNewGame = 1;
+  int m_nGameNo = 1;
+  int m_bLaunched = 0;
+  std::string m_strFreeCell;
+  std::string m_strFreeCellHalf;
+  std::string m_strFreeCellFull;
+  UINT_PTR m_nTimer = 0;
+  int m_bActive = 0;
+  int m_bGameOverArmed = 1;
+  int m_bEnterGameNo = 1;
+  int m_bMoveArmed = 1;
+  int m_nMissingTicks = 0;
+  std::string m_strSelectGame, m_strSelectGameHalf, m_strSelectGameFull;
+  std::string m_strGameTitle, m_strGameTitleHalf, m_strGameTitleFull;
+  std::string m_strGameOver, m_strGameOverHalf, m_strGameOverFull;
+  std::string m_strYouWin, m_strYouWinHalf, m_strYouWinFull;
+  std::string m_strYouLose, m_strYouLoseHalf, m_strYouLoseFull;
+  std::string m_strMoveToEmpty, m_strMoveToEmptyHalf, m_strMoveToEmptyFull;
+  std::string m_strMoveOneCard, m_strMoveOneCardHalf, m_strMoveOneCardFull;
+  int m_nEnteredGameNo = 0;
+  int m_nCountedGameNo = 0;
+
+  // --- Catalogue and FreeCell's windows (NuvariView.cpp) ---
+  // FreeCell's main window (or a FreeCell box above it), choosing the edition's title set; null when absent.
+  HWND SelectTitleSet();
+  // Posts a click of button to dialog; the result of the post.
+  BOOL PressButton(HWND dialog, HWND button);
+  // FreeCell's restored position becomes Top/Left and is stored.
+  void RecordFreeCellPosition(HWND window);
+  // No title set was chosen yet: the active texts are empty and must not be searched for.
+  bool TitleSetChosen() const { return !m_strFreeCell.empty(); }
+  // The record the document stores.
+  SettingsRecord CurrentRecord() const;
+
+  void DoDataExchange(fw::CDataExchange& dx) override;
+  void OnInitialUpdate() override;
+  void OnUpdate(fw::CView* sender, LPARAM hint, void* hintObject) override;
+
+  // --- Launching FreeCell (NuvariViewLaunch.cpp) ---
+  void LaunchFreeCell();
+
+  // --- Polling timer (NuvariViewTimer.cpp) ---
+  void OnTimer(UINT_PTR id);
+  void CloseFreeCell();
+
+  // --- Deal sequence and pending deals (NuvariViewPanel.cpp) ---
+  void SaveSettings();
+  void AdvanceGame();
+  void RetirePending();
+  void RefreshPendingCount();
+  void ActivateFreeCell();
+  void OnSettings();
+  void OnButtonUpdate();
+  void OnButtonPend();
+  void OnButtonTry();
+  void OnDblclkPendingList();
+  void OnSetfocusGameNo();
+  void OnSetfocusPendingList();
+  void OnDestroy();
+
+  static const fw::MessageMap& ClassMessageMap();
+  const fw::MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
+
+ private:
+  // Shows one of the view's own boxes with the timer held off meanwhile.
+  int ShowMessage(const std::string& text, UINT type);
+
+  // Private steps of the polling timer (NuvariViewTimer.cpp) go here.
+
+  // Private steps of the control panel (NuvariViewPanel.cpp) go here.
 };

@@ -1,0 +1,3 @@
+#include "NuvariView.h"
+
+void CNuvariView::LaunchFreeCell() {}

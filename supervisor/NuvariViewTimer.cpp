@@ -1,0 +1,5 @@
+#include "NuvariView.h"
+
+void CNuvariView::OnTimer(UINT_PTR) {}
+
+void CNuvariView::CloseFreeCell() {}

@@ -1,0 +1,87 @@
+// Test helper: the program's registry key removed before and after a test, so each test starts
+// as a fresh user.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace testsupport {
+
+inline void DeleteRegistryTree(const char* path) { RegDeleteTreeA(HKEY_CURRENT_USER, path); }
+
+inline bool RegistryKeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// Raw value as stored (type and bytes), or nothing when the value or key is missing.
+struct RegistryValue {
+  DWORD type = 0;
+  std::string bytes;
+};
+inline std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath, const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  RegistryValue value;
+  DWORD size = 0;
+  LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size);
+  if (status == ERROR_SUCCESS) {
+    value.bytes.assign(size, '\0');
+    status = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()),
+                              &size);
+    value.bytes.resize(size);
+  }
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return std::nullopt;
+  return value;
+}
+
+// REG_SZ text without its terminating zero, or nothing.
+inline std::optional<std::string> ReadRegistryText(const std::string& keyPath, const std::string& name) {
+  auto value = ReadRegistryValue(keyPath, name);
+  if (!value) return std::nullopt;
+  std::string text = value->bytes;
+  if (!text.empty() && text.back() == '\0') text.pop_back();
+  return text;
+}
+
+inline void WriteRegistryText(const std::string& keyPath, const std::string& name, const std::string& text) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+  RegCloseKey(key);
+}
+
+inline void WriteRegistryRaw(const std::string& keyPath, const std::string& name, DWORD type, const std::string& bytes) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                 static_cast<DWORD>(bytes.size()));
+  RegCloseKey(key);
+}
+
+inline void WriteRegistryDword(const std::string& keyPath, const std::string& name, std::uint32_t value) {
+  WriteRegistryRaw(keyPath, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+}
+
+// Removes HKCU\Software\Talvenko for the life of the scope (and again at its end).
+class RegistryScope {
+ public:
+  static constexpr const char* kMakerKey = "Software\\Talvenko";
+  static constexpr const char* kRoot = "Software\\Talvenko\\Nuvari";
+  static constexpr const char* kFreeCell = "Software\\Talvenko\\Nuvari\\FreeCell";
+  static constexpr const char* kWindowSize = "Software\\Talvenko\\Nuvari\\Window size";
+
+  RegistryScope() { DeleteRegistryTree(kMakerKey); }
+  ~RegistryScope() { DeleteRegistryTree(kMakerKey); }
+  RegistryScope(const RegistryScope&) = delete;
+  RegistryScope& operator=(const RegistryScope&) = delete;
+};
+
+}  // namespace testsupport
