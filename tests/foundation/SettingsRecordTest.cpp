@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+
+#include "FileSystem.h"
+#include "NuvariDoc.h"
+#include "RegistryScope.h"
+#include "TestApp.h"
+
+using testsupport::ReadRegistryText;
+using testsupport::ReadRegistryValue;
+using testsupport::RegistryKeyExists;
+using testsupport::RegistryScope;
+using testsupport::WriteRegistryText;
+
+namespace {
+
+// A freecell.exe placed in one of the searched folders for the life of the scope.
+class PlacedFreeCell {
+ public:
+  explicit PlacedFreeCell(const std::string& folder) : m_path(folder + "\\freecell.exe") {
+    std::ofstream(m_path, std::ios::binary) << "MZ";
+  }
+  ~PlacedFreeCell() { DeleteFileA(m_path.c_str()); }
+
+ private:
+  std::string m_path;
+};
+
+void Store(const char* name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
+
+}  // namespace
+
+class SettingsStore : public ::testing::Test {
+ protected:
+  RegistryScope registry;
+  TestApp app;
+  CNuvariDoc doc;
+};
+
+TEST_F(SettingsStore, FreshUserGetsDefaultsAndNoValuesUntilTheFirstChange) {
+  doc.ReadSettings();
+  EXPECT_TRUE(RegistryKeyExists(RegistryScope::kFreeCell));
+  EXPECT_EQ(doc.m_strPath, "");  // no freecell.exe in this Windows
+  EXPECT_EQ(doc.m_nGameNo, 1);
+  EXPECT_EQ(doc.m_nTop, 0);
+  EXPECT_EQ(doc.m_nLeft, 0);
+  EXPECT_EQ(doc.m_nIdleRow, 0);
+  EXPECT_EQ(doc.m_bAutoExit, 1);
+  EXPECT_EQ(doc.m_bGameOverYourWin, 0);
+  EXPECT_EQ(doc.m_nGameOverYourWinCnt, 1);
+  EXPECT_EQ(doc.m_nPendingCount, 0);
+  EXPECT_TRUE(doc.m_arrPending.empty());
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Path"));
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "GameNo"));
+
+  doc.AddPending(9);
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Path"), "");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "1");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "AutoExit"), "1");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "9");
+}
+
+TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName) {
+  for (const auto& folder : {fw::WindowsDirectory(), fw::SystemDirectory()}) {
+    ASSERT_TRUE(folder);
+    PlacedFreeCell placed(*folder);
+    doc.ReadSettings();
+    EXPECT_EQ(doc.m_strPath, "freecell.exe") << *folder;
+    // The search result reaches the registry only with the next write.
+    EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Path"));
+  }
+}
+
+TEST_F(SettingsStore, AStoredPathIsKeptEvenWhenItNamesNoFile) {
+  PlacedFreeCell placed(*fw::WindowsDirectory());
+  Store("Path", "D:\\nowhere\\freecell.exe");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_strPath, "D:\\nowhere\\freecell.exe");
+}
+
+TEST_F(SettingsStore, GameNoTextForms) {
+  struct Row { const char* stored; int expected; } rows[] = {
+      {"abc", 0}, {"  12abc", 12}, {"-5", -5}, {"", 1}, {"32000", 32000}, {"99999999999", INT_MAX},
+  };
+  for (const Row& row : rows) {
+    Store("GameNo", row.stored);
+    doc.ReadSettings();
+    EXPECT_EQ(doc.m_nGameNo, row.expected) << "stored '" << row.stored << "'";
+  }
+}
+
+TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
+  Store("IdleRow", "7");
+  Store("AutoExit", "-3");
+  Store("GameOverYourWin", "2");
+  Store("GameOverYourWinCnt", "0");
+  Store("Top", "-20");
+  Store("Left", "1500");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_nIdleRow, 7);
+  EXPECT_EQ(doc.m_bAutoExit, -3);
+  EXPECT_EQ(doc.m_bGameOverYourWin, 2);
+  EXPECT_EQ(doc.m_nGameOverYourWinCnt, 0);
+  EXPECT_EQ(doc.m_nTop, -20);
+  EXPECT_EQ(doc.m_nLeft, 1500);
+}
+
+TEST_F(SettingsStore, PendingZerosStayAndAreWrittenBack) {
+  Store("Pending0", "7");
+  Store("Pending1", "0");
+  Store("Pending2", "12");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{7, 0, 12}));
+  EXPECT_EQ(doc.m_nPendingCount, 3);
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "0");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "12");
+}
+
+TEST_F(SettingsStore, AGapEndsTheListAndLaterValuesAreLeftAlone) {
+  Store("Pending0", "4");
+  Store("Pending1", "5");
+  Store("Pending3", "6");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{4, 5}));
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending3"), "6");
+  doc.AddPending(8);
+  doc.AddPending(9);  // position 3 is written now and replaces the old value
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending3"), "9");
+}
+
+TEST_F(SettingsStore, AnEmptyPendingValueEndsTheList) {
+  Store("Pending0", "4");
+  Store("Pending1", "");
+  Store("Pending2", "6");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_nPendingCount, 1);
+}
+
+TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
+  for (int i = 0; i < 5; ++i) Store(settings_names::PendingName(i).c_str(), std::to_string(10 + i));
+  doc.ReadSettings();
+  doc.m_arrPending.erase(doc.m_arrPending.begin() + 1, doc.m_arrPending.begin() + 3);
+  doc.m_nPendingCount = 3;
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "10");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "13");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "14");
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending3"));
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending4"));
+  EXPECT_EQ(doc.m_nStoredPendingCount, 3);
+}
+
+TEST_F(SettingsStore, RemovePendingTakesTheFirstEqualDealAndStoresEvenWithoutOne) {
+  doc.ReadSettings();
+  doc.AddPending(5);
+  doc.AddPending(17);
+  doc.AddPending(5);
+  doc.RemovePending(5);
+  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{17, 5}));
+  EXPECT_EQ(doc.m_nPendingCount, 2);
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending2"));
+  Store("GameNo", "77");  // a store happens even when nothing was removed
+  doc.RemovePending(999);
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "1");
+}
+
+TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalText) {
+  doc.ReadSettings();
+  doc.SetSettings({"C:\\Games\\フリーセル\\freecell.exe", 31999, -4, 250, 1, 0, 1, 100});
+  const std::pair<const char*, const char*> expected[] = {
+      {"Path", "C:\\Games\\フリーセル\\freecell.exe"}, {"GameNo", "31999"}, {"Top", "-4"}, {"Left", "250"},
+      {"IdleRow", "1"}, {"AutoExit", "0"}, {"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "100"}};
+  for (const auto& [name, text] : expected) {
+    auto value = ReadRegistryValue(RegistryScope::kFreeCell, name);
+    ASSERT_TRUE(value) << name;
+    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << name;
+    EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, name), text) << name;
+  }
+  CNuvariDoc reread;
+  reread.ReadSettings();
+  EXPECT_EQ(reread.m_strPath, "C:\\Games\\フリーセル\\freecell.exe");
+  EXPECT_EQ(reread.m_nGameNo, 31999);
+  EXPECT_EQ(reread.m_nTop, -4);
+}
+
+TEST_F(SettingsStore, APathStoredAsRegDwordIsReadAsItsBytes) {
+  testsupport::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00393837);  // "789"
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_strPath, "789");
+}
