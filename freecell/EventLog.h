@@ -14,6 +14,7 @@
 //   ignored <command>                  a command that came while one of the boxes was open
 //   open <box>                         a box is shown (boxes below)
 //   button <box> <button>              a box was closed by that button
+//   dismissed <box>                    a box was ended because the main window was closed
 //   number-set <text>                  edit 203 got WM_SETTEXT with that text
 //   number-refused <text>              ... and refused it (/refuse)
 //   number-mangled <text> <kept>       ... and kept another text (/mangle)

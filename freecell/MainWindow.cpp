@@ -1,0 +1,245 @@
+// Main window of the stand-in FreeCell.
+#include "MainWindow.h"
+
+#include "BoxDialog.h"
+#include "GameNumberDialog.h"
+#include "PaintDc.h"
+#include "TextNumber.h"
+#include "resource.h"
+
+namespace freecell {
+namespace {
+
+const char kClassName[] = "NuvariFreeCellStandIn";
+// A timer that fires while a box is open tries again this much later.
+const UINT kRetryMs = 100;
+
+struct Command {
+  UINT id;
+  const char* menuEvent;
+  const char* keyEvent;
+  void (MainWindow::*handler)();
+};
+
+const char* FamilyName(Family family) { return family == Family::Win95 ? "95" : "nt"; }
+const char* EditionName(Edition edition) { return edition == Edition::Half ? "half" : "full"; }
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const Options& options)
+    : m_hInstance(instance),
+      m_options(options),
+      m_texts(instance, options.edition),
+      m_log(options.logPath),
+      m_statistics(StatisticsStore::ForFamily(options.family)),
+      m_random(GetTickCount()) {}
+
+bool MainWindow::Create(int showCommand) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = Proc;
+  windowClass.hInstance = m_hInstance;
+  windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExA(&windowClass);
+
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT frame{0, 0, TablePainter::kClientWidth, TablePainter::kClientHeight};
+  AdjustWindowRectEx(&frame, style, TRUE, 0);
+  const int x = m_options.x.value_or(CW_USEDEFAULT);
+  const int y = m_options.y.value_or(m_options.x ? 0 : CW_USEDEFAULT);
+  HMENU menu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(m_texts.MenuId()));
+  CreateWindowExA(0, kClassName, m_texts.Get(IDS_FREECELL).c_str(), style, x, y, frame.right - frame.left,
+                  frame.bottom - frame.top, nullptr, menu, m_hInstance, this);
+  if (m_hWnd == nullptr) {
+    DestroyMenu(menu);
+    return false;
+  }
+  ShowWindow(m_hWnd, showCommand);
+  UpdateWindow(m_hWnd);
+  m_bLogWorks = m_log.Write("started", std::string(EditionName(m_options.edition)) + " " + FamilyName(m_options.family));
+  PostMessageA(m_hWnd, kStartedMessage, 0, 0);
+  return true;
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->m_hWnd = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam) == 1); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    case kStartedMessage: OnStarted(); return 0;
+    default: return DefWindowProcA(m_hWnd, message, wParam, lParam);
+  }
+}
+
+void MainWindow::OnPaint() {
+  PaintDc dc(m_hWnd);
+  RECT client{};
+  GetClientRect(m_hWnd, &client);
+  m_table.Paint(dc.Get(), client, m_deal ? &*m_deal : nullptr, m_play == Play::Won);
+}
+
+void MainWindow::OnCommand(UINT id, bool fromAccelerator) {
+  static const Command kCommands[] = {
+      {IDM_NEW_GAME, "menu-new-game", "key-f2", &MainWindow::OnNewGame},
+      {IDM_SELECT_GAME, "menu-select-game", "key-f3", &MainWindow::OnSelectGame},
+      {IDM_RESTART, "menu-restart", "key-f10", &MainWindow::OnRestart},
+      {IDM_STATISTICS, "menu-statistics", "key-f4", &MainWindow::OnStatistics},
+      {IDM_EXIT, "menu-exit", "menu-exit", &MainWindow::OnClose},
+  };
+  for (const Command& command : kCommands) {
+    if (command.id != id) continue;
+    const char* event = fromAccelerator ? command.keyEvent : command.menuEvent;
+    // Posted commands still arrive while a box is open; acting on them would stack a second box.
+    if (!m_boxes.Empty()) {
+      m_log.Write("ignored", event);
+      return;
+    }
+    m_log.Write(event);
+    (this->*command.handler)();
+    return;
+  }
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (!m_boxes.Empty()) {
+    SetTimer(m_hWnd, id, kRetryMs, nullptr);
+    return;
+  }
+  KillTimer(m_hWnd, id);
+  if (m_play != Play::InPlay) return;
+  if (id == kEndTimer) FinishDeal(m_options.losingDeals.count(DealNumber()) == 0);
+  if (id == kMoveTimer) AskMove();
+}
+
+void MainWindow::OnClose() {
+  // Close requested while boxes are open: end them first, then close as from the table.
+  if (!m_boxes.Empty()) {
+    m_bCloseRequested = true;
+    m_boxes.DismissAll();
+    return;
+  }
+  if (m_options.askOnClose && !ConfirmResign(IDS_RESIGN_CLOSE)) return;
+  DestroyWindow(m_hWnd);
+}
+
+void MainWindow::OnDestroy() {
+  KillTimer(m_hWnd, kEndTimer);
+  KillTimer(m_hWnd, kMoveTimer);
+  m_log.Write("closed");
+  PostQuitMessage(0);
+}
+
+void MainWindow::OnStarted() {
+  for (const std::string& word : m_options.rejected) {
+    m_log.Write("bad-switch", word);
+    ShowMessage("message", m_texts.Get(IDS_FREECELL), m_texts.Get(IDS_BAD_SWITCH) + word);
+  }
+  if (!m_bLogWorks) ShowMessage("message", m_texts.Get(IDS_FREECELL), m_texts.Get(IDS_BAD_LOG) + m_options.logPath);
+}
+
+void MainWindow::OnSelectGame() {
+  if (!ConfirmResign(IDS_RESIGN)) return;
+  std::uniform_int_distribution<int> proposal(Deal::kFirstNumber, Deal::kLastNumber);
+  GameNumberDialog dialog(m_hInstance, m_options, m_texts, m_log, m_boxes, proposal(m_random));
+  if (RunBox(dialog) == IDOK) StartDeal(dialog.ChosenNumber());
+}
+
+void MainWindow::OnNewGame() {
+  if (!ConfirmResign(IDS_RESIGN)) return;
+  std::uniform_int_distribution<int> number(Deal::kFirstNumber, Deal::kLastNumber);
+  StartDeal(number(m_random));
+}
+
+void MainWindow::OnRestart() {
+  if (m_deal) StartDeal(m_deal->Number());
+}
+
+void MainWindow::OnStatistics() {
+  const Statistics stats = m_statistics->Load();
+  const std::string text = "勝ち: " + nuvari::FormatInt(stats.won) + "   負け: " + nuvari::FormatInt(stats.lost) +
+                           "\r\n最多連勝: " + nuvari::FormatInt(stats.wins) +
+                           "   最多連敗: " + nuvari::FormatInt(stats.losses);
+  ShowMessage("statistics", m_texts.Get(IDS_STATISTICS), text);
+}
+
+// The resign question comes only with /askresign (or /askonclose) and only while a deal is in play.
+bool MainWindow::ConfirmResign(UINT questionId) {
+  const bool asked = questionId == IDS_RESIGN_CLOSE ? m_options.askOnClose : m_options.askResign;
+  if (!asked || m_play != Play::InPlay) return true;
+  BoxDialog question(m_hInstance, IDD_QUESTION, m_log, "resign", m_texts.Get(IDS_FREECELL), m_texts.Get(questionId));
+  return RunBox(question) == IDYES;
+}
+
+void MainWindow::StartDeal(int number) {
+  KillTimer(m_hWnd, kEndTimer);
+  KillTimer(m_hWnd, kMoveTimer);
+  m_deal.emplace(number);
+  m_play = Play::InPlay;
+  UpdateTitle();
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+  m_log.Write("deal-start", nuvari::FormatInt(number));
+  if (m_options.autoWinMs) SetTimer(m_hWnd, kEndTimer, static_cast<UINT>(*m_options.autoWinMs), nullptr);
+  if (m_options.askMoveMs) SetTimer(m_hWnd, kMoveTimer, static_cast<UINT>(*m_options.askMoveMs), nullptr);
+}
+
+void MainWindow::FinishDeal(bool won) {
+  KillTimer(m_hWnd, kMoveTimer);
+  m_play = won ? Play::Won : Play::Lost;
+  m_log.Write(won ? "deal-won" : "deal-lost", nuvari::FormatInt(DealNumber()));
+  Statistics stats = m_statistics->Load();
+  won ? stats.RecordWin() : stats.RecordLoss();
+  m_statistics->Save(stats);
+  m_log.Write("statistics", nuvari::FormatInt(stats.won) + " " + nuvari::FormatInt(stats.lost) + " " +
+                                nuvari::FormatInt(stats.streak) + " " + nuvari::FormatInt(stats.stype));
+  InvalidateRect(m_hWnd, nullptr, FALSE);
+  UpdateWindow(m_hWnd);
+  BoxDialog gameOver(m_hInstance, IDD_QUESTION, m_log, "game-over", m_texts.Get(IDS_GAME_OVER),
+                     m_texts.Get(won ? IDS_YOU_WIN : IDS_YOU_LOSE));
+  if (RunBox(gameOver) == IDYES) OnSelectGame();
+}
+
+void MainWindow::AskMove() {
+  m_log.Write("move-question");
+  BoxDialog question(m_hInstance, IDD_MOVE, m_log, "move-question", m_texts.Get(IDS_MOVE_TO_EMPTY),
+                     m_texts.Get(IDS_MOVE_PROMPT),
+                     {{IDC_MOVE_ONE_CARD, m_texts.Get(IDS_MOVE_ONE_CARD)}, {IDCANCEL, m_texts.Get(IDS_CANCEL)}});
+  RunBox(question);
+}
+
+INT_PTR MainWindow::RunBox(ModalDialog& box) {
+  const INT_PTR result = m_boxes.Run(box, m_hWnd);
+  if (m_boxes.Empty() && m_bCloseRequested) {
+    m_bCloseRequested = false;
+    PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    return IDCANCEL;
+  }
+  return result;
+}
+
+INT_PTR MainWindow::ShowMessage(const std::string& logName, const std::string& caption, const std::string& text) {
+  BoxDialog box(m_hInstance, IDD_MESSAGE, m_log, logName, caption, text);
+  return RunBox(box);
+}
+
+void MainWindow::UpdateTitle() {
+  std::string title = m_texts.Get(IDS_FREECELL);
+  if (m_deal) title = m_texts.Get(IDS_GAME_TITLE) + nuvari::FormatInt(m_deal->Number());
+  SetWindowTextA(m_hWnd, title.c_str());
+}
+
+}  // namespace freecell

@@ -1,0 +1,115 @@
+// Won and lost deals reach FreeCell's statistics store of the chosen family: entpack.ini compared as a
+// whole file, and the registry key's REG_DWORD values.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "StandIn.h"
+
+namespace freecell::test {
+namespace {
+
+std::string WindowsDirectory() {
+  std::string directory(GetWindowsDirectoryA(nullptr, 0), '\0');
+  directory.resize(GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size())));
+  return directory;
+}
+
+// Puts entpack.ini in a known state for one test and gives the machine's own file back afterwards.
+class EntpackIni {
+ public:
+  explicit EntpackIni(const std::string& content) : m_path(WindowsDirectory() + "\\entpack.ini") {
+    m_bHadFile = ReadFile(m_path, m_saved);
+    Write(content);
+  }
+  ~EntpackIni() {
+    if (m_bHadFile) {
+      Write(m_saved);
+    } else {
+      DeleteFileA(m_path.c_str());
+    }
+  }
+  std::string Content() const {
+    std::string content;
+    ReadFile(m_path, content);
+    return content;
+  }
+
+ private:
+  static bool ReadFile(const std::string& path, std::string& content) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::ostringstream text;
+    text << file.rdbuf();
+    content = text.str();
+    return true;
+  }
+  void Write(const std::string& content) const { std::ofstream(m_path, std::ios::binary) << content; }
+
+  std::string m_path;
+  std::string m_saved;
+  bool m_bHadFile = false;
+};
+
+const char kAppletKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+
+// The registry key removed before and after the test.
+class AppletKey {
+ public:
+  AppletKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kAppletKey); }
+  ~AppletKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kAppletKey); }
+  // The value's type and its four bytes as a number; type 0 when it is missing.
+  std::pair<DWORD, DWORD> Value(const char* name) const {
+    DWORD type = 0;
+    DWORD value = 0xdeadbeef;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kAppletKey, name, RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS) {
+      return {0, 0};
+    }
+    return {type, value};
+  }
+};
+
+// Plays deal `number` to its end (won unless listed in /lose) and answers the game-over box.
+void FinishDeal(const StandIn& freeCell, int number) {
+  ASSERT_TRUE(freeCell.PlayDeal(kFull, number));
+  HWND gameOver = freeCell.WaitForBox(kFull.gameOver);
+  ASSERT_NE(gameOver, nullptr);
+  ASSERT_TRUE(nuvari::test::ClickButton(gameOver, "いいえ"));
+  ASSERT_TRUE(nuvari::test::WaitUntilGone(gameOver, kWaitMs));
+}
+
+TEST(StatisticsStore, NtFamilyUpdatesEntpackIniAndKeepsTheMessagesKey) {
+  EntpackIni ini("[ﾌﾘｰｾﾙ]\r\nﾒｯｾｰｼﾞ=5\r\n勝=3\r\n連勝/連敗=2\r\nstype=1\r\n連勝=2\r\n");
+  {
+    StandIn freeCell("/family=nt /autowin=50 /lose=2");
+    FinishDeal(freeCell, 1);
+    FinishDeal(freeCell, 2);
+    ASSERT_TRUE(freeCell.Log().Contains("statistics 4 0 3 1"));
+    ASSERT_TRUE(freeCell.Log().Contains("statistics 4 1 1 2"));
+  }
+  // Existing keys keep their place; the counters FreeCell had not written yet follow in its order.
+  EXPECT_EQ(ini.Content(),
+            "[ﾌﾘｰｾﾙ]\r\nﾒｯｾｰｼﾞ=5\r\n勝=4\r\n連勝/連敗=1\r\nstype=2\r\n連勝=3\r\n連敗=1\r\n敗=1\r\n");
+}
+
+TEST(StatisticsStore, Win95FamilyCreatesTheAppletKeyWithDwords) {
+  AppletKey key;
+  {
+    StandIn freeCell("/family=95 /autowin=50 /lose=8");
+    FinishDeal(freeCell, 8);
+    FinishDeal(freeCell, 8);
+    FinishDeal(freeCell, 9);
+  }
+  struct Row { const char* name; DWORD value; } rows[] = {
+      {"losses", 2}, {"lost", 2}, {"streak", 1}, {"stype", 1}, {"wins", 1}, {"won", 1},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(key.Value(row.name), std::make_pair(DWORD{REG_DWORD}, row.value)) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace freecell::test
