@@ -30,8 +30,9 @@ void CardPainter::DrawCard(HDC dc, int left, int top, const Card& card) const {
   DcSelection pen(dc, border.Get());
   DcSelection brush(dc, GetStockObject(WHITE_BRUSH));
   RoundRect(dc, left, top, left + kWidth, top + kHeight, 8, 8);
-  DrawRank(dc, card, left, top);
-  DrawSuit(dc, card.GetSuit(), left + 10, top + 30, 5);
+  // Rank and a small suit side by side, so that both show in the strip a covering card leaves.
+  const int rankWidth = DrawRank(dc, card, left, top);
+  DrawSuit(dc, card.GetSuit(), left + 11 + rankWidth, top + 11, 6);
   DrawSuit(dc, card.GetSuit(), left + kWidth / 2, top + kHeight / 2 + 8, 14);
 }
 
@@ -42,7 +43,7 @@ void CardPainter::DrawPlace(HDC dc, int left, int top) const {
   RoundRect(dc, left, top, left + kWidth, top + kHeight, 8, 8);
 }
 
-void CardPainter::DrawRank(HDC dc, const Card& card, int left, int top) const {
+int CardPainter::DrawRank(HDC dc, const Card& card, int left, int top) const {
   const std::string rank = card.RankText();
   DcSelection font(dc, m_rankFont.Get());
   SetBkMode(dc, TRANSPARENT);
@@ -52,6 +53,7 @@ void CardPainter::DrawRank(HDC dc, const Card& card, int left, int top) const {
   GetTextExtentPoint32A(dc, rank.c_str(), static_cast<int>(rank.size()), &extent);
   TextOutA(dc, left + kWidth - 4 - extent.cx, top + kHeight - 3 - extent.cy, rank.c_str(),
            static_cast<int>(rank.size()));
+  return extent.cx;
 }
 
 // Each suit is built from circles and triangles around its centre; size is about half its height.

@@ -22,7 +22,8 @@ class CardPainter {
 
  private:
   void DrawSuit(HDC dc, Suit suit, int centerX, int centerY, int size) const;
-  void DrawRank(HDC dc, const Card& card, int left, int top) const;
+  // Returns the width of the rank text.
+  int DrawRank(HDC dc, const Card& card, int left, int top) const;
 
   GdiObject m_rankFont;
 };
