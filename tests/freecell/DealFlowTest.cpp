@@ -107,6 +107,9 @@ TEST_P(DealFlow, AskResignGuardsANewDealDuringPlay) {
   ASSERT_NE(resign, nullptr);
   ASSERT_TRUE(ClickButton(resign, "はい", Match::Contains));
   EXPECT_NE(freeCell.WaitForBox(edition.selectGame), nullptr);
+  // PlayDeal's dialog and the one after yes: the no opened none.
+  const std::vector<std::string> lines = freeCell.Log().Lines();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "open select-game"), 2);
 }
 
 TEST_P(DealFlow, AskOnCloseAsksDuringADealAndYesCloses) {
