@@ -100,6 +100,24 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   int ShowMessage(const std::string& text, UINT type);
 
   // Private steps of the polling timer (NuvariViewTimer.cpp) go here.
+  // New-game step; false when it left the tick to the supervising step.
+  bool NewGameStep();
+  // The first window titled with the FreeCell text that has a menu bar, or null.
+  HWND FindFreeCellMainWindow() const;
+  void OpenGameNumberDialog(HWND main);
+  void Supervise();
+  // Each check: true when it ended the tick.
+  bool CheckFreeCellGone(HWND desktop);
+  bool CheckGameNumberDialog(HWND desktop);
+  void TypeGameNumber(HWND dialog);
+  std::string ReadBackGameNumber(HWND edit) const;
+  bool AnswerFreeCellBox(HWND desktop, HWND game);
+  bool AnswerGameOver(HWND desktop);
+  bool AnswerWinBox(HWND box);
+  bool PressYes(HWND box);
+  void AnswerMoveQuestion(HWND desktop);
+  // FreeCell's restored position into Top/Left (not stored here), then WM_CLOSE.
+  void RememberAndClose(HWND window);
 
   // Private steps of the control panel (NuvariViewPanel.cpp) go here.
 };
