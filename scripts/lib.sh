@@ -5,7 +5,7 @@ NUVARI_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 NUVARI_BUILD=${NUVARI_BUILD:-$NUVARI_ROOT/build}
 NUVARI_JOBS=${NUVARI_JOBS:-2}
 NUVARI_PACKAGES="cmake make g++ g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest wine wine64 xvfb xauth
- locales fonts-ipafont-gothic fonts-wine x11-apps imagemagick"
+ locales fonts-ipafont-gothic fonts-wine x11-apps x11-utils imagemagick"
 
 log() { printf '== %s\n' "$*" >&2; }
 
