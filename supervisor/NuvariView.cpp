@@ -1,17 +1,29 @@
 #include "NuvariView.h"
 
 #include "DataExchange.h"
+#include "FrameWnd.h"
+#include "Platform.h"
 #include "WinApp.h"
 
 const fw::MessageMap& CNuvariView::ClassMessageMap() {
   static const fw::MessageMap map(&fw::CFormView::ClassMessageMap(), {
       fw::MapTimer(&CNuvariView::OnTimer),
       fw::MapSimple(WM_DESTROY, &CNuvariView::OnDestroy),
+      fw::MapCommand(IDC_BUTTON_UPDATE, &CNuvariView::OnButtonUpdate),
+      fw::MapCommand(IDC_BUTTON_PEND, &CNuvariView::OnButtonPend),
+      fw::MapCommand(IDC_BUTTON_TRY, &CNuvariView::OnButtonTry),
+      fw::MapCommand(ID_FILE_SETTINGS, &CNuvariView::OnSettings),
+      fw::MapControl(LBN_DBLCLK, IDC_PENDING_LIST, &CNuvariView::OnDblclkPendingList),
+      fw::MapControl(LBN_SETFOCUS, IDC_PENDING_LIST, &CNuvariView::OnSetfocusPendingList),
+      fw::MapControl(EN_SETFOCUS, IDC_GAME_NO, &CNuvariView::OnSetfocusGameNo),
   });
   return map;
 }
 
 namespace {
+
+constexpr char kTextMakeSettings[] = "環境設定を行ってください。";
+constexpr char kTextNoTimer[] = "タイマーリソースが不足しています。";
 
 // One edition's texts of FreeCell's windows, in catalogue order.
 struct TitleSet {
@@ -51,31 +63,42 @@ CNuvariView::CNuvariView()
       m_strMoveOneCardHalf(kHalfWidth.moveOneCard),
       m_strMoveOneCardFull(kFullWidth.moveOneCard) {}
 
-CNuvariView::~CNuvariView() = default;
+CNuvariView::~CNuvariView() {
+  CloseFreeCell();
+  // The document outlives the view; the window is gone, so only the record is handed over.
+  if (CNuvariDoc* document = GetDocument()) document->SetSettings(CurrentRecord());
+}
+
+namespace {
+
+// Each role's active member with its half-width and full-width texts.
+struct RoleMembers {
+  std::string CNuvariView::*active;
+  std::string CNuvariView::*half;
+  std::string CNuvariView::*full;
+};
+
+constexpr RoleMembers kRoles[] = {
+    {&CNuvariView::m_strFreeCell, &CNuvariView::m_strFreeCellHalf, &CNuvariView::m_strFreeCellFull},
+    {&CNuvariView::m_strSelectGame, &CNuvariView::m_strSelectGameHalf, &CNuvariView::m_strSelectGameFull},
+    {&CNuvariView::m_strGameTitle, &CNuvariView::m_strGameTitleHalf, &CNuvariView::m_strGameTitleFull},
+    {&CNuvariView::m_strGameOver, &CNuvariView::m_strGameOverHalf, &CNuvariView::m_strGameOverFull},
+    {&CNuvariView::m_strYouWin, &CNuvariView::m_strYouWinHalf, &CNuvariView::m_strYouWinFull},
+    {&CNuvariView::m_strYouLose, &CNuvariView::m_strYouLoseHalf, &CNuvariView::m_strYouLoseFull},
+    {&CNuvariView::m_strMoveToEmpty, &CNuvariView::m_strMoveToEmptyHalf, &CNuvariView::m_strMoveToEmptyFull},
+    {&CNuvariView::m_strMoveOneCard, &CNuvariView::m_strMoveOneCardHalf, &CNuvariView::m_strMoveOneCardFull},
+};
+
+}  // namespace
 
 HWND CNuvariView::SelectTitleSet() {
-  // The half-width edition is tried first: it wins when both are present.
+  // The half-width edition is tried first: it wins when both are present. All eight active
+  // texts always come from one set.
   HWND desktop = GetDesktopWindow();
-  if (HWND window = FindChildByText(desktop, m_strFreeCellHalf, kMatchContains)) {
-    m_strFreeCell = m_strFreeCellHalf;
-    m_strSelectGame = m_strSelectGameHalf;
-    m_strGameTitle = m_strGameTitleHalf;
-    m_strGameOver = m_strGameOverHalf;
-    m_strYouWin = m_strYouWinHalf;
-    m_strYouLose = m_strYouLoseHalf;
-    m_strMoveToEmpty = m_strMoveToEmptyHalf;
-    m_strMoveOneCard = m_strMoveOneCardHalf;
-    return window;
-  }
-  if (HWND window = FindChildByText(desktop, m_strFreeCellFull, kMatchContains)) {
-    m_strFreeCell = m_strFreeCellFull;
-    m_strSelectGame = m_strSelectGameFull;
-    m_strGameTitle = m_strGameTitleFull;
-    m_strGameOver = m_strGameOverFull;
-    m_strYouWin = m_strYouWinFull;
-    m_strYouLose = m_strYouLoseFull;
-    m_strMoveToEmpty = m_strMoveToEmptyFull;
-    m_strMoveOneCard = m_strMoveOneCardFull;
+  for (const bool half : {true, false}) {
+    HWND window = FindChildByText(desktop, half ? m_strFreeCellHalf : m_strFreeCellFull, kMatchContains);
+    if (!window) continue;
+    for (const RoleMembers& role : kRoles) this->*role.active = this->*(half ? role.half : role.full);
     return window;
   }
   return nullptr;
@@ -99,11 +122,47 @@ SettingsRecord CNuvariView::CurrentRecord() const {
   return {m_strPath, m_nGameNo, m_nTop, m_nLeft, m_nIdleRow, m_bAutoExit, m_bGameOverYourWin, m_nGameOverYourWinCnt};
 }
 
-void CNuvariView::DoDataExchange(fw::CDataExchange&) {}
+void CNuvariView::DoDataExchange(fw::CDataExchange& dx) {
+  fw::DDX_Text(dx, IDC_GAME_NO, m_nGameNo);
+  fw::DDV_MinMaxInt(dx, m_nGameNo, nuvari::kFirstDeal, nuvari::kLastDeal);
+}
 
-void CNuvariView::OnInitialUpdate() { fw::CFormView::OnInitialUpdate(); }
+void CNuvariView::OnInitialUpdate() {
+  fw::CFormView::OnInitialUpdate();
+  if (fw::CFrameWnd* frame = GetParentFrame()) frame->RecalcLayout();
+  ResizeParentToFit(true);
+  m_nTimer = fw::platform::SetTimer(m_hWnd, kTimerId, kTimerPeriodMs);
+  // No retry: the panel works on without polling.
+  if (m_nTimer == 0) ShowMessage(kTextNoTimer, MB_OK | MB_ICONEXCLAMATION);
+  m_bActive = 1;
+  if (m_bLaunched == 0) LaunchFreeCell();
+}
 
-void CNuvariView::OnUpdate(fw::CView*, LPARAM, void*) {}
+void CNuvariView::OnUpdate(fw::CView*, LPARAM, void*) {
+  const CNuvariDoc& document = *GetDocument();
+  // Taken before a prompt for the path: the settings dialog then shows, and its OK stores,
+  // the loaded values rather than the view's initial ones.
+  m_nGameNo = document.m_nGameNo;
+  m_nTop = document.m_nTop;
+  m_nLeft = document.m_nLeft;
+  m_nIdleRow = document.m_nIdleRow;
+  m_bAutoExit = document.m_bAutoExit;
+  m_bGameOverYourWin = document.m_bGameOverYourWin;
+  m_nGameOverYourWinCnt = document.m_nGameOverYourWinCnt;
+  m_nWinCountdown = document.m_nGameOverYourWinCnt;
+  const std::string path = document.m_strPath;
+  if (!path.empty()) {
+    m_strPath = path;
+  } else {
+    // No tick may act while the prompt or the settings dialog after it is open.
+    m_bActive = 0;
+    ShowMessage(kTextMakeSettings, MB_OK | MB_ICONEXCLAMATION);
+    OnSettings();
+    m_bActive = 1;
+  }
+  LoadPanel();
+  UpdateData(FALSE);
+}
 
 int CNuvariView::ShowMessage(const std::string& text, UINT type) {
   const int previous = m_bActive;
