@@ -1,0 +1,4 @@
+// The one application object of NuvariKit.
+#include "NuvariKitApp.h"
+
+CNuvariKitApp theApp;

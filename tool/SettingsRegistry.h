@@ -1,0 +1,29 @@
+// SettingsRegistry: the supervisor's settings as the tool reads, rewrites and deletes them: subkeys
+// FreeCell and Window size of the application profile (HKCU\Software\Talvenko\Nuvari).
+#pragma once
+
+#include "EnvironmentRecord.h"
+#include "FreeCellSearch.h"
+#include "WinApp.h"
+
+class SettingsRegistry {
+ public:
+  SettingsRegistry(fw::CWinApp& app, const nuvari::FolderQueries& folders) : m_app(app), m_folders(folders) {}
+
+  // Everything but FreeCell's statistics. An empty Path becomes "freecell.exe" when FreeCell lies
+  // in one of the usual folders. Reading creates the keys when they are missing.
+  void Load(EnvironmentRecord& record) const;
+  // Top, Left and Rect as this PC holds them.
+  void LoadWindowPosition(EnvironmentRecord& record) const;
+  // Writes every value of the record (the keys were deleted before); false when any write failed.
+  bool Save(const EnvironmentRecord& record) const;
+  // Removes FreeCell, Window size and the application key, in this order; a key that is already
+  // gone counts as removed. The maker's key stays.
+  bool Delete() const;
+
+ private:
+  std::string ApplicationKeyPath() const;
+
+  fw::CWinApp& m_app;
+  const nuvari::FolderQueries& m_folders;
+};
