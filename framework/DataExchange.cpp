@@ -66,22 +66,37 @@ void DDX_Text(CDataExchange& dx, int id, int& value) {
   value = *number;
 }
 
+namespace {
+
+bool IsRadioButton(HWND control) {
+  return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+// The group runs from the first button to the next control that starts a group; only its radio
+// buttons count, so a check box or edit inside the group takes no index.
+template <class Visit>
+void ForEachRadioInGroup(HWND first, Visit visit) {
+  int position = 0;
+  for (HWND control = first; control; control = GetWindow(control, GW_HWNDNEXT)) {
+    if (control != first && (GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
+    if (IsRadioButton(control)) visit(control, position++);
+  }
+}
+
+}  // namespace
+
 void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
   HWND first = dx.PrepareCtrl(firstId);
   if (!dx.m_bSaveAndValidate) {
-    int position = 0;
-    for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT), ++position) {
-      if (button != first && (GetWindowLongA(button, GWL_STYLE) & WS_GROUP)) break;
+    ForEachRadioInGroup(first, [index](HWND button, int position) {
       SendMessageA(button, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
+    });
     return;
   }
   index = -1;
-  int position = 0;
-  for (HWND button = first; button; button = GetWindow(button, GW_HWNDNEXT), ++position) {
-    if (button != first && (GetWindowLongA(button, GWL_STYLE) & WS_GROUP)) break;
+  ForEachRadioInGroup(first, [&index](HWND button, int position) {
     if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) index = position;
-  }
+  });
 }
 
 void DDX_Check(CDataExchange& dx, int id, int& value) {

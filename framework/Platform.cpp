@@ -32,4 +32,9 @@ BOOL GetVersionEx(OSVERSIONINFOA& info) {
   return ::GetVersionExA(&info);
 }
 
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT periodMs) {
+  if (TestHooks().setTimer) return TestHooks().setTimer(window, id, periodMs);
+  return ::SetTimer(window, id, periodMs, nullptr);
+}
+
 }  // namespace fw::platform

@@ -18,6 +18,8 @@ struct Hooks {
   std::function<UINT(const std::string& commandLine, UINT show)> winExec;
   // GetVersionExA: which Windows family the program believes it runs on.
   std::function<BOOL(OSVERSIONINFOA& info)> getVersionEx;
+  // SetTimer: 0 when the platform has no timer left.
+  std::function<UINT_PTR(HWND window, UINT_PTR id, UINT periodMs)> setTimer;
 };
 
 // The hooks in force; tests assign members and reset them with ResetHooks().
@@ -28,5 +30,7 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
 BOOL WinHelp(HWND owner, const std::string& file, UINT command, ULONG_PTR data);
 UINT WinExec(const std::string& commandLine, UINT show);
 BOOL GetVersionEx(OSVERSIONINFOA& info);
+// A timer without a procedure: its ticks arrive as WM_TIMER.
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT periodMs);
 
 }  // namespace fw::platform
