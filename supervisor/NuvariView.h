@@ -4,8 +4,11 @@
 // the pending list (NuvariViewPanel.cpp).
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "DealSequence.h"
 #include "NuvariDoc.h"
 #include "View.h"
 #include "WindowFinder.h"
@@ -120,4 +123,17 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   void RememberAndClose(HWND window);
 
   // Private steps of the control panel (NuvariViewPanel.cpp) go here.
+  // List 1004 holds the pending deals; the rules see them through a DealSequence.
+  HWND PendingList() const { return GetDlgItem(IDC_PENDING_LIST); }
+  std::vector<std::int32_t> ListedDeals() const;
+  nuvari::DealSequence CurrentSequence() const;
+  // The sequence's numbers into the members, and buttons 1001 and 1002 as its state says.
+  void TakeSequence(const nuvari::DealSequence& sequence);
+  // Fills the list from the document and applies the rule for deal 32000.
+  void LoadPanel();
+  // Deal 32000 was reached with deals pending: they are tried first.
+  void TakeUpPendingAtLastDeal();
+  void RefuseUpdate(int previousGameNo);
+  void SelectPendingEntry(std::size_t index) const;
+  void FocusGameNo();
 };

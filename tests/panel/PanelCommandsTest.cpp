@@ -1,0 +1,407 @@
+// The panel's commands and the wins the timer hands over: pend, try, update, advance, retire,
+// and the settings command.
+#include "ModalDriver.h"
+#include "PanelHarness.h"
+
+namespace paneltest {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr char kLastDealNeedsClearList[] = "32000番は、保留ゲームをクリアしないとできません。";
+constexpr char kThankYou[] = "お疲れさまでした。";
+constexpr char kLastDealNotPendable[] = "32000番は、保留できません。";
+constexpr char kListFull[] = "これ以上、保留することはできません。";
+constexpr char kNoSelection[] =
+    "保留ゲーム番号が選択されていません。保留ゲーム番号を選択してから「ﾘﾄﾗｲ」ボタン押してください。";
+constexpr char kNotAnInteger[] = "整数を入力してください。";
+constexpr char kOutOfRange[] = "1 から 32000 までの整数を入力してください。";
+
+class PanelCommands : public PanelTest {
+ protected:
+  // Starts with the given deal and pending list stored.
+  CNuvariView& StartAt(const std::string& gameNo, const Texts& pending = {}) {
+    Store("GameNo", gameNo);
+    StorePending(pending);
+    return Start();
+  }
+  // The box's m_bActive, recorded while each box is open.
+  void RecordActiveDuringBoxes() {
+    m_boxes.onBox = [this](const testsupport::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
+  }
+  std::vector<int> m_activeDuringBoxes;
+};
+
+// --- Wins handed over by the timer ---
+
+TEST_F(PanelCommands, Winning31999WithPendingDealsEntersFinal) {
+  CNuvariView& view = StartAt("31999", {"5", "17"});
+  view.m_bNewGame = 0;
+  RecordActiveDuringBoxes();
+  view.AdvanceGame();
+  EXPECT_EQ(BoxTexts(), (Texts{kLastDealNeedsClearList}));
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_EQ(view.m_bActive, 1);
+  EXPECT_EQ(Stored("GameNo"), "32000");
+  EXPECT_EQ(view.m_nRetryNo, 5);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_FALSE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_EQ(Text(IDC_GAME_NO), "32000");
+}
+
+TEST_F(PanelCommands, RetiringThePendingDealsReturnsTo32000) {
+  CNuvariView& view = StartAt("31999", {"5", "17"});
+  view.AdvanceGame();
+  view.m_bNewGame = 0;
+  view.RetirePending();
+  EXPECT_EQ(ListTexts(), (Texts{"17"}));
+  EXPECT_EQ(view.m_nRetryNo, 17);
+  EXPECT_EQ(Selection(), 0);
+  EXPECT_EQ(Stored("Pending0"), "17");
+  EXPECT_EQ(Stored("Pending1"), "(none)");
+  EXPECT_FALSE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
+  view.RetirePending();
+  EXPECT_TRUE(ListTexts().empty());
+  EXPECT_EQ(view.m_nRetryNo, 0);
+  EXPECT_EQ(view.m_nGameNo, 32000);  // the next number typed into FreeCell
+  EXPECT_EQ(view.m_bNewGame, 0);
+  EXPECT_TRUE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_TRY));
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
+  EXPECT_EQ(Stored("Pending0"), "(none)");
+  EXPECT_EQ(BoxTexts().size(), 1u);  // only the message on reaching 32000
+}
+
+TEST_F(PanelCommands, PassingTheLastDealThanksAndStartsAgainAtOne) {
+  CNuvariView& view = StartAt("32000");
+  RecordActiveDuringBoxes();
+  view.AdvanceGame();
+  EXPECT_EQ(BoxTexts(), (Texts{kThankYou}));
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_EQ(Stored("GameNo"), "1");
+  EXPECT_EQ(Text(IDC_GAME_NO), "1");
+}
+
+TEST_F(PanelCommands, OrdinaryWinStoresTheNextDeal) {
+  CNuvariView& view = StartAt("41");
+  view.m_bNewGame = 0;
+  view.AdvanceGame();
+  EXPECT_EQ(Stored("GameNo"), "42");
+  EXPECT_EQ(Text(IDC_GAME_NO), "42");
+  EXPECT_EQ(view.m_bNewGame, 0);  // the number reaches FreeCell with its next game-number dialog
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(PanelCommands, RetireGoesOnWithTheNextEntryOrTheFirst) {
+  struct Row { int line; int tried; Texts left; std::string next; int selected; };
+  const Row rows[] = {
+      {__LINE__, 2, {"3", "8"}, "3", 0},
+      {__LINE__, 1, {"3", "12"}, "12", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Close();
+    CNuvariView& view = StartAt("300", {"3", "8", "12"});
+    Select(row.tried);
+    Click(IDC_BUTTON_TRY);
+    view.m_bNewGame = 0;
+    view.RetirePending();
+    EXPECT_EQ(ListTexts(), row.left);
+    EXPECT_EQ(std::to_string(view.m_nRetryNo), row.next);
+    EXPECT_EQ(Selection(), row.selected);
+    EXPECT_EQ(view.m_bNewGame, 0);
+    EXPECT_EQ(view.m_nGameNo, 300);
+    EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));  // still trying
+    EXPECT_EQ(Stored("Pending0"), row.left[0]);
+    EXPECT_EQ(Stored("Pending1"), row.left[1]);
+    EXPECT_EQ(Stored("Pending2"), "(none)");
+  }
+}
+
+// --- Pend ---
+
+TEST_F(PanelCommands, PendComparesWholeNumbers) {
+  CNuvariView& view = StartAt("120", {"1200"});
+  view.m_bNewGame = 0;
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(ListTexts(), (Texts{"1200", "120"}));
+  EXPECT_EQ(Stored("Pending1"), "120");
+  EXPECT_EQ(Stored("GameNo"), "121");
+  EXPECT_EQ(Text(IDC_GAME_NO), "121");
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
+  EXPECT_EQ(Selection(), -1);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(PanelCommands, PendOfAListedDealChangesNothing) {
+  CNuvariView& view = StartAt("8", {"3", "8"});
+  view.m_bNewGame = 0;
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(ListTexts(), (Texts{"3", "8"}));
+  EXPECT_EQ(view.m_nGameNo, 8);
+  EXPECT_EQ(Stored("GameNo"), "8");
+  EXPECT_EQ(Stored("Pending2"), "(none)");
+  EXPECT_EQ(view.m_bNewGame, 0);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(PanelCommands, PendWithAHundredEntriesIsRefused) {
+  Texts hundred;
+  for (int deal = 1; deal <= 100; ++deal) hundred.push_back(std::to_string(deal * 3));
+  CNuvariView& view = StartAt("500", hundred);
+  RecordActiveDuringBoxes();
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(BoxTexts(), (Texts{kListFull}));
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_EQ(view.m_bActive, 1);
+  EXPECT_EQ(ListTexts().size(), 100u);
+  EXPECT_EQ(view.m_nGameNo, 500);
+  EXPECT_EQ(Stored("GameNo"), "500");
+  EXPECT_EQ(Stored("Pending100"), "(none)");
+}
+
+TEST_F(PanelCommands, PendAt31999WithEmptyListTriesItAt32000) {
+  CNuvariView& view = StartAt("31999");
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(BoxTexts(), (Texts{kLastDealNeedsClearList}));
+  EXPECT_EQ(ListTexts(), (Texts{"31999"}));
+  EXPECT_EQ(view.m_nRetryNo, 31999);
+  EXPECT_EQ(view.m_nGameNo, 32000);
+  EXPECT_EQ(Stored("GameNo"), "32000");
+  EXPECT_EQ(Stored("Pending0"), "31999");
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_FALSE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
+}
+
+TEST_F(PanelCommands, PendAt32000IsRefused) {
+  CNuvariView& view = StartAt("32000");
+  RecordActiveDuringBoxes();
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(BoxTexts(), (Texts{kLastDealNotPendable}));
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_TRUE(ListTexts().empty());
+  EXPECT_EQ(view.m_nGameNo, 32000);
+  EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO));
+}
+
+// --- Try ---
+
+TEST_F(PanelCommands, TryWithoutSelectionAsksForOne) {
+  CNuvariView& view = StartAt("40", {"3"});
+  view.m_bNewGame = 0;
+  Select(-1);
+  RecordActiveDuringBoxes();
+  Click(IDC_BUTTON_TRY);
+  EXPECT_EQ(BoxTexts(), (Texts{kNoSelection}));
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_EQ(view.m_nRetryNo, 0);
+  EXPECT_EQ(view.m_bNewGame, 0);
+}
+
+TEST_F(PanelCommands, TryStartsTheSelectedDealAndStoresNothing) {
+  CNuvariView& view = StartAt("40", {"3", "8"});
+  view.m_bNewGame = 0;
+  Select(1);
+  Notify(IDC_PENDING_LIST, LBN_DBLCLK);
+  EXPECT_EQ(view.m_nRetryNo, 8);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_EQ(ListTexts(), (Texts{"3", "8"}));
+  EXPECT_EQ(Stored("GameNo"), "40");
+}
+
+TEST_F(PanelCommands, TryOnTheDealInPlayOnlyBringsFreeCellForward) {
+  CNuvariView& view = StartAt("40", {"3", "8"});
+  TitledWindow freeCell("ﾌﾘｰｾﾙ ｹﾞｰﾑ #8");
+  ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
+  Select(1);
+  Click(IDC_BUTTON_TRY);
+  view.m_bNewGame = 0;
+  SetActiveWindow(GetParent(view.m_hWnd));
+  Select(1);
+  Click(IDC_BUTTON_TRY);
+  EXPECT_EQ(view.m_bNewGame, 0);  // not restarted
+  EXPECT_EQ(view.m_nRetryNo, 8);
+  EXPECT_EQ(GetActiveWindow(), freeCell.Handle());
+}
+
+TEST_F(PanelCommands, NoTitleSetChosenActivatesNothing) {
+  // Before the first choice the FreeCell text is empty; a search for it would match any title.
+  CNuvariView& view = StartAt("40", {"3"});
+  TitledWindow other("別のプログラム");
+  HWND frame = GetParent(view.m_hWnd);
+  SetActiveWindow(frame);
+  Select(0);
+  Click(IDC_BUTTON_TRY);
+  Select(0);
+  Click(IDC_BUTTON_TRY);
+  EXPECT_EQ(GetActiveWindow(), frame);
+}
+
+TEST_F(PanelCommands, FocusOnTheListSelectsTheCaretEntryAndOnTheEditClearsIt) {
+  StartAt("40", {"3", "8", "12"});
+  SendMessageA(Control(IDC_PENDING_LIST), LB_SETCARETINDEX, 2, FALSE);
+  Select(-1);
+  Notify(IDC_PENDING_LIST, LBN_SETFOCUS);
+  EXPECT_EQ(Selection(), 2);
+  Notify(IDC_GAME_NO, EN_SETFOCUS);
+  EXPECT_EQ(Selection(), -1);
+}
+
+// --- Update ---
+
+TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
+  struct Row { int line; std::string typed; Texts pending; std::string message; };
+  const Row rows[] = {
+      {__LINE__, "12a", {}, kNotAnInteger},
+      {__LINE__, "", {}, kNotAnInteger},
+      {__LINE__, "0", {}, kOutOfRange},
+      {__LINE__, "32001", {}, kOutOfRange},
+      {__LINE__, "32000", {"5"}, kLastDealNeedsClearList},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Close();
+    m_boxes.boxes.clear();
+    m_activeDuringBoxes.clear();
+    CNuvariView& view = StartAt("250", row.pending);
+    view.m_bNewGame = 0;
+    RecordActiveDuringBoxes();
+    TypeGameNo(row.typed);
+    Click(IDC_BUTTON_UPDATE);
+    EXPECT_EQ(BoxTexts(), (Texts{row.message}));
+    EXPECT_EQ(view.m_nGameNo, 250);
+    EXPECT_EQ(Text(IDC_GAME_NO), "250");
+    EXPECT_EQ(Stored("GameNo"), "250");
+    EXPECT_EQ(view.m_bNewGame, 0);
+    EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO));
+    // The framework's number checks leave the timer running; the panel's own box holds it.
+    EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{row.message == kLastDealNeedsClearList ? 0 : 1}));
+    EXPECT_EQ(view.m_bActive, 1);
+  }
+}
+
+TEST_F(PanelCommands, UpdateWhileTryingReturnsToTheSequenceAtTheNewNumber) {
+  CNuvariView& view = StartAt("250", {"3", "8"});
+  Select(0);
+  Click(IDC_BUTTON_TRY);
+  view.m_bNewGame = 0;
+  TypeGameNo(" 900 ");
+  Click(IDC_BUTTON_UPDATE);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(view.m_nRetryNo, 0);
+  EXPECT_EQ(view.m_nGameNo, 900);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_EQ(Stored("GameNo"), "900");
+  EXPECT_EQ(ListTexts(), (Texts{"3", "8"}));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
+}
+
+TEST_F(PanelCommands, UpdateInTheSequenceStoresNothingAndBringsFreeCellForward) {
+  CNuvariView& view = StartAt("250");
+  TitledWindow freeCell("フリーセル ゲーム #250");
+  ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
+  SetActiveWindow(GetParent(view.m_hWnd));
+  view.m_bNewGame = 0;
+  TypeGameNo("1234");
+  Click(IDC_BUTTON_UPDATE);
+  EXPECT_EQ(view.m_nGameNo, 1234);
+  EXPECT_EQ(Stored("GameNo"), "250");
+  EXPECT_EQ(view.m_bNewGame, 0);
+  EXPECT_EQ(GetActiveWindow(), freeCell.Handle());
+}
+
+TEST_F(PanelCommands, RefusedUpdateDoesNotBringFreeCellForward) {
+  CNuvariView& view = StartAt("250");
+  TitledWindow freeCell("フリーセル ゲーム #250");
+  ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
+  HWND frame = GetParent(view.m_hWnd);
+  SetActiveWindow(frame);
+  TypeGameNo("abc");
+  Click(IDC_BUTTON_UPDATE);
+  EXPECT_EQ(GetActiveWindow(), frame);
+}
+
+// --- Settings command ---
+
+class PanelSettings : public PanelCommands {
+ protected:
+  static constexpr char kCaption[] = "Nuvari（環境設定）";
+};
+
+TEST_F(PanelSettings, OkStoresResetsTheCountdownAndLaunchesWhenNotLaunched) {
+  Store("GameOverYourWinCnt", "4");
+  m_launchResults = {2};  // the start-up launch fails
+  CNuvariView& view = StartAt("70", {"3"});
+  ASSERT_EQ(view.m_bLaunched, 0);
+  view.m_nWinCountdown = 1;
+  const std::string folder = TemporaryFolder("nuvari-settings");
+  ScopedFile freeCell(folder + "\\freecell.exe");
+  int activeInDialog = -1;
+  ModalDriver driver(kCaption, [&](HWND dialog) {
+    activeInDialog = view.m_bActive;
+    SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
+    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+    SetDlgItemTextA(dialog, IDC_WIN_COUNT, "6");
+    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
+    ClickIn(dialog, IDOK);
+  });
+  Command(ID_FILE_SETTINGS);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(activeInDialog, 1);  // the timer goes on answering FreeCell meanwhile
+  EXPECT_EQ(view.m_nGameOverYourWinCnt, 6);
+  EXPECT_EQ(view.m_nWinCountdown, 6);
+  EXPECT_EQ(view.m_nIdleRow, 2);
+  EXPECT_EQ(Stored("GameOverYourWinCnt"), "6");
+  EXPECT_EQ(Stored("GameOverYourWin"), "1");
+  EXPECT_EQ(Stored("IdleRow"), "2");
+  EXPECT_EQ(Stored("GameNo"), "70");
+  ASSERT_EQ(m_launches.size(), 2u);
+  EXPECT_EQ(m_launches[1].commandLine, view.m_strPath);
+  EXPECT_EQ(view.m_bLaunched, 1);
+  EXPECT_EQ(ListTexts(), (Texts{"3"}));
+}
+
+TEST_F(PanelSettings, OkAfterASuccessfulStartDoesNotLaunchAgain) {
+  CNuvariView& view = StartAt("70");
+  const std::string folder = TemporaryFolder("nuvari-settings");
+  ScopedFile freeCell(folder + "\\freecell.exe");
+  ModalDriver driver(kCaption, [&](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
+    ClickIn(dialog, IDOK);
+  });
+  Command(ID_FILE_SETTINGS);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(m_launches.size(), 1u);
+  EXPECT_EQ(Stored("Path"), view.m_strPath);
+}
+
+TEST_F(PanelSettings, CancelChangesNothing) {
+  Store("AutoExit", "1");
+  CNuvariView& view = StartAt("70");
+  view.m_nWinCountdown = 0;
+  ModalDriver driver(kCaption, [&](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_PATH, "c:\\elsewhere\\freecell.exe");
+    PressIn(dialog, IDC_AUTO_EXIT);
+    ClickIn(dialog, IDCANCEL);
+  });
+  Command(ID_FILE_SETTINGS);
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(view.m_strPath, "C:\\FreeCell\\freecell.exe");
+  EXPECT_EQ(view.m_bAutoExit, 1);
+  EXPECT_EQ(view.m_nWinCountdown, 0);
+  EXPECT_EQ(Stored("AutoExit"), "1");
+  EXPECT_EQ(Stored("Path"), "C:\\FreeCell\\freecell.exe");
+  EXPECT_EQ(m_launches.size(), 1u);
+}
+
+}  // namespace
+}  // namespace paneltest

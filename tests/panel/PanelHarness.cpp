@@ -1,0 +1,148 @@
+#include "PanelHarness.h"
+
+#include "DocTemplate.h"
+#include "FrameWnd.h"
+#include "MainFrame.h"
+#include "Platform.h"
+#include "Wnd.h"
+#include "resource.h"
+
+namespace paneltest {
+
+PanelApp::PanelApp() {
+  InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+  SetRegistryKey(kMakerRegistryKey);
+}
+
+BOOL PanelApp::Open() {
+  AddDocTemplate(std::make_unique<fw::CSingleDocTemplate>(
+      IDR_MAINFRAME, [] { return std::make_unique<CNuvariDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
+      [] { return std::make_unique<CNuvariView>(); }));
+  return ProcessShellCommand();
+}
+
+PanelTest::PanelTest() {
+  auto& hooks = fw::platform::TestHooks();
+  hooks.winExec = [this](const std::string& commandLine, UINT show) -> UINT {
+    m_launches.push_back({commandLine, show});
+    if (m_launchResults.empty()) return 33;
+    const UINT result = m_launchResults.front();
+    m_launchResults.pop_front();
+    return result;
+  };
+  // No test may reach the real help viewer: it blocks on a box of its own.
+  hooks.winHelp = [this](HWND, const std::string& file, UINT command, ULONG_PTR data) -> BOOL {
+    m_help.push_back({file, command, data});
+    return TRUE;
+  };
+  hooks.setTimer = [this](HWND window, UINT_PTR id, UINT periodMs) -> UINT_PTR {
+    if (m_timerResult) return *m_timerResult;
+    return ::SetTimer(window, id, periodMs, nullptr);
+  };
+  // A usable start unless a test says otherwise; the launch itself is recorded, not run.
+  Store("Path", "C:\\FreeCell\\freecell.exe");
+}
+
+PanelTest::~PanelTest() {
+  Close();
+  fw::platform::TestHooks().winExec = nullptr;
+  fw::platform::TestHooks().winHelp = nullptr;
+  fw::platform::TestHooks().setTimer = nullptr;
+}
+
+void PanelTest::Store(const std::string& name, const std::string& text) {
+  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, name, text);
+}
+
+std::string PanelTest::Stored(const std::string& name) const {
+  return testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, name).value_or("(none)");
+}
+
+void PanelTest::StorePending(const std::vector<std::string>& deals) {
+  for (std::size_t i = 0; i < deals.size(); ++i) Store("Pending" + std::to_string(i), deals[i]);
+}
+
+CNuvariView& PanelTest::Start() {
+  m_app = std::make_unique<PanelApp>();
+  EXPECT_TRUE(m_app->Open());
+  fw::CFrameWnd* frame = m_app->GetDocTemplate()->GetFrame();
+  m_view = static_cast<CNuvariView*>(frame->GetActiveView());
+  m_timerAtStart = m_view->m_nTimer;
+  KillTimer(m_view->m_hWnd, CNuvariView::kTimerId);
+  return *m_view;
+}
+
+void PanelTest::Close() {
+  if (!m_app) return;
+  if (m_app->GetDocTemplate()) m_app->GetDocTemplate()->CloseAll();
+  m_view = nullptr;
+  m_app.reset();
+}
+
+CNuvariDoc& PanelTest::Document() const { return *m_view->GetDocument(); }
+
+std::string PanelTest::Text(int id) const { return fw::GetWindowTextString(Control(id)); }
+
+void PanelTest::Click(int id) const { Notify(id, BN_CLICKED); }
+
+void PanelTest::Notify(int id, UINT code) const {
+  SendMessageA(m_view->m_hWnd, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Control(id)));
+}
+
+void PanelTest::Command(UINT id) const {
+  // Menu commands reach the frame, which hands them to its view first.
+  SendMessageA(m_app->GetDocTemplate()->GetFrame()->m_hWnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+std::vector<std::string> PanelTest::ListTexts() const {
+  std::vector<std::string> texts;
+  HWND list = Control(IDC_PENDING_LIST);
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+    const LRESULT length = SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+int PanelTest::Selection() const {
+  return static_cast<int>(SendMessageA(Control(IDC_PENDING_LIST), LB_GETCURSEL, 0, 0));
+}
+
+void PanelTest::Select(int index) const {
+  SendMessageA(Control(IDC_PENDING_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::vector<std::string> PanelTest::BoxTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& box : m_boxes.boxes) texts.push_back(box.text);
+  return texts;
+}
+
+ScopedFile::ScopedFile(std::string path) : m_path(std::move(path)) {
+  if (GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+  HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  CloseHandle(file);
+  m_made = true;
+}
+
+ScopedFile::~ScopedFile() {
+  if (m_made) DeleteFileA(m_path.c_str());
+}
+
+std::string TemporaryFolder(const std::string& name) {
+  char buffer[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, buffer);
+  const std::string folder = std::string(buffer) + name;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+TitledWindow::TitledWindow(const std::string& title)
+    : m_window(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 120, 80, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+}  // namespace paneltest

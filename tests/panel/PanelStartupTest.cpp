@@ -1,0 +1,236 @@
+// The panel's start: loading the settings, the prompt for a missing path, the timer, the
+// launch of FreeCell and the final store.
+#include "Cp932.h"
+#include "DocTemplate.h"
+#include "FrameWnd.h"
+#include "ModalDriver.h"
+#include "PanelHarness.h"
+
+namespace paneltest {
+namespace {
+
+constexpr char kSettingsCaption[] = "Nuvari（環境設定）";
+constexpr char kMakeSettings[] = "環境設定を行ってください。";
+constexpr char kLaunchFailed[] = "フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =";
+
+using PanelStartup = PanelTest;
+
+TEST_F(PanelStartup, LoadsTheRecordLaunchesOnceAndSetsUpTheTimer) {
+  Store("GameNo", "417");
+  Store("Top", "40");
+  Store("Left", "25");
+  Store("GameOverYourWinCnt", "3");
+  CNuvariView& view = Start();
+  EXPECT_EQ(Text(IDC_GAME_NO), "417");
+  EXPECT_EQ(view.m_nTop, 40);
+  EXPECT_EQ(view.m_nLeft, 25);
+  EXPECT_EQ(view.m_nWinCountdown, 3);
+  EXPECT_NE(m_timerAtStart, 0u);
+  EXPECT_EQ(view.m_bActive, 1);
+  EXPECT_EQ(view.m_bLaunched, 1);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  ASSERT_EQ(m_launches.size(), 1u);
+  EXPECT_EQ(m_launches[0].commandLine, "C:\\FreeCell\\freecell.exe");
+  EXPECT_EQ(m_launches[0].show, static_cast<UINT>(SW_SHOW));
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  // Nothing is stored by a start that went well.
+  EXPECT_EQ(Stored("GameNo"), "417");
+  EXPECT_EQ(Stored("AutoExit"), "(none)");
+}
+
+TEST_F(PanelStartup, FrameShrinksToThePanel) {
+  CNuvariView& view = Start();
+  RECT client{};
+  GetClientRect(view.m_hWnd, &client);
+  ASSERT_GT(view.FormSize().cx, 0);
+  // The frame is made smaller where it was larger than the form, never larger; the bars and the
+  // menu may take a little more room once the frame is narrow.
+  EXPECT_NEAR(client.right - client.left, view.FormSize().cx, 2);
+  EXPECT_LE(client.bottom - client.top, view.FormSize().cy + 2);
+  RECT screen{};
+  GetWindowRect(GetDesktopWindow(), &screen);
+  RECT frame{};
+  GetWindowRect(GetParent(view.m_hWnd), &frame);
+  EXPECT_LT(frame.bottom - frame.top, (screen.bottom - screen.top) / 2);
+}
+
+TEST_F(PanelStartup, ControlsAsTheTemplateSays) {
+  StorePending({"8", "3"});
+  Start();
+  EXPECT_EQ(Text(IDC_BUTTON_UPDATE), "更新(\036U\037ｺ)");
+  EXPECT_EQ(Text(IDC_BUTTON_PEND), "保留(\036P\037ﾎ)");
+  EXPECT_EQ(Text(IDC_BUTTON_TRY), "ﾄﾗｲ(\036T\037ﾄ)");
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
+  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"8", "3"}));  // not sorted
+  EXPECT_TRUE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_TRY));
+}
+
+TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
+  m_timerResult = 0;
+  CNuvariView& view = Start();
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"タイマーリソースが不足しています。"}));
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_EQ(view.m_nTimer, 0u);
+  EXPECT_EQ(view.m_bActive, 1);
+  EXPECT_EQ(m_launches.size(), 1u);
+}
+
+TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
+  struct Row { int line; UINT result; bool started; std::string message; };
+  const Row rows[] = {
+      {__LINE__, 33, true, ""},
+      {__LINE__, 32, true, ""},
+      {__LINE__, 31, false, "31"},
+      {__LINE__, 2, false, "2"},
+      {__LINE__, 0, false, "0"},
+      {__LINE__, 0x10002, false, "2"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Close();
+    m_boxes.boxes.clear();
+    Store("AutoExit", "1");
+    m_launchResults = {row.result};
+    CNuvariView& view = Start();
+    EXPECT_EQ(view.m_bLaunched, row.started ? 1 : 0);
+    EXPECT_EQ(view.m_bNewGame, 1);  // a failed start keeps the request for a FreeCell started by hand
+    if (row.started) {
+      EXPECT_TRUE(m_boxes.boxes.empty());
+      EXPECT_EQ(view.m_bAutoExit, 1);
+    } else {
+      EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kLaunchFailed + row.message}));
+      EXPECT_EQ(view.m_bAutoExit, 0);
+      EXPECT_EQ(Stored("AutoExit"), "0");
+    }
+  }
+}
+
+TEST_F(PanelStartup, FailedLaunchHoldsTheTimerOffThroughItsMessage) {
+  Store("GameNo", "77");
+  m_launchResults = {2};
+  int activeDuringBox = -1;
+  // The view exists before its initial update; its frame is found through the program object.
+  m_boxes.onBox = [&](const testsupport::RecordedBox&) {
+    auto* frame = fw::GetApp()->GetDocTemplate()->GetFrame();
+    activeDuringBox = static_cast<CNuvariView*>(frame->GetActiveView())->m_bActive;
+  };
+  CNuvariView& view = Start();
+  ASSERT_EQ(m_boxes.boxes.size(), 1u);
+  EXPECT_EQ(m_boxes.boxes[0].text, std::string(kLaunchFailed) + "2");
+  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+  EXPECT_EQ(activeDuringBox, 0);
+  EXPECT_EQ(view.m_bActive, 1);
+  EXPECT_EQ(Stored("GameNo"), "77");  // the whole record is stored with AutoExit 0
+  EXPECT_EQ(Stored("AutoExit"), "0");
+}
+
+TEST_F(PanelStartup, Deal32000WithPendingLoadsIntoFinalWithoutAMessage) {
+  Store("GameNo", "32000");
+  StorePending({"0", "9", "4"});
+  CNuvariView& view = Start();
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(view.m_nRetryNo, 9);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_FALSE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_TRY));
+  EXPECT_EQ(Text(IDC_GAME_NO), "32000");
+}
+
+TEST_F(PanelStartup, StoredZeroIsNeitherListedNorCountedButStaysStored) {
+  StorePending({"7", "0", "12"});
+  CNuvariView& view = Start();
+  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
+  view.m_nGameNo = 20;
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(Stored("Pending1"), "0");
+  EXPECT_EQ(Stored("Pending3"), "20");
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "3");
+}
+
+TEST_F(PanelStartup, EmptyListDisablesTry) {
+  Start();
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
+  EXPECT_FALSE(Enabled(IDC_BUTTON_TRY));
+}
+
+TEST_F(PanelStartup, ClosingStoresTheRecordOnceMore) {
+  CNuvariView& view = Start();
+  TypeGameNo("250");
+  Click(IDC_BUTTON_UPDATE);
+  EXPECT_EQ(Stored("GameNo"), "(none)");  // an update in the sequence stores nothing by itself
+  view.m_nTop = 66;
+  Close();
+  EXPECT_EQ(Stored("GameNo"), "250");
+  EXPECT_EQ(Stored("Top"), "66");
+  EXPECT_EQ(Stored("Path"), "C:\\FreeCell\\freecell.exe");
+}
+
+// The prompt for a missing path: the settings dialog follows, both with the timer held off.
+class PanelPrompt : public PanelTest {
+ protected:
+  PanelPrompt() {
+    Store("Path", "");
+    Store("GameNo", "500");
+    Store("Top", "40");
+    Store("AutoExit", "1");
+  }
+  static CNuvariView& ViewBeingBuilt() {
+    return *static_cast<CNuvariView*>(fw::GetApp()->GetDocTemplate()->GetFrame()->GetActiveView());
+  }
+};
+
+TEST_F(PanelPrompt, ConfirmedSettingsKeepTheLoadedRecordAndLaunchOnce) {
+  const std::string folder = TemporaryFolder("nuvari-prompt");
+  ScopedFile freeCell(folder + "\\freecell.exe");
+  std::vector<int> activeDuringBoxes;
+  m_boxes.onBox = [&](const testsupport::RecordedBox&) { activeDuringBoxes.push_back(ViewBeingBuilt().m_bActive); };
+  int activeInDialog = -1;
+  std::string shownAutoExit;
+  ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
+    activeInDialog = ViewBeingBuilt().m_bActive;
+    shownAutoExit = IsDlgButtonChecked(dialog, IDC_AUTO_EXIT) == BST_CHECKED ? "checked" : "clear";
+    SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
+    ClickIn(dialog, IDOK);
+  });
+  CNuvariView& view = Start();
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kMakeSettings}));
+  EXPECT_EQ(activeDuringBoxes, (std::vector<int>{0}));
+  EXPECT_EQ(driver.Runs(), 1);
+  EXPECT_EQ(driver.LeftOpen(), 0);
+  EXPECT_EQ(activeInDialog, 0);
+  EXPECT_EQ(shownAutoExit, "checked");  // the dialog shows the loaded values
+  EXPECT_EQ(view.m_bActive, 1);
+  ASSERT_EQ(m_launches.size(), 1u);  // from the dialog's OK; the initial update does not start it again
+  EXPECT_EQ(view.m_bLaunched, 1);
+  EXPECT_EQ(Stored("GameNo"), "500");
+  EXPECT_EQ(Stored("Top"), "40");
+  // The path edit may have lower-cased the text; what it showed is what is kept and stored.
+  EXPECT_EQ(nuvari::ToLowerCp932(view.m_strPath), nuvari::ToLowerCp932(freeCell.Path()));
+  EXPECT_EQ(Stored("Path"), view.m_strPath);
+}
+
+TEST_F(PanelPrompt, CancelledTwiceStartsWithAnEmptyCommandLine) {
+  m_launchResults = {2};
+  std::vector<int> activeInDialogs;
+  ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
+    activeInDialogs.push_back(ViewBeingBuilt().m_bActive);
+    ClickIn(dialog, IDCANCEL);
+  });
+  CNuvariView& view = Start();
+  // Once while loading, once more from the initial update, then the failed start.
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{kMakeSettings, kMakeSettings, std::string(kLaunchFailed) + "2"}));
+  EXPECT_EQ(activeInDialogs, (std::vector<int>{0, 0}));
+  ASSERT_EQ(m_launches.size(), 1u);
+  EXPECT_EQ(m_launches[0].commandLine, "");
+  EXPECT_EQ(view.m_bLaunched, 0);
+  EXPECT_EQ(Stored("GameNo"), "500");
+  EXPECT_EQ(Stored("AutoExit"), "0");
+}
+
+}  // namespace
+}  // namespace paneltest

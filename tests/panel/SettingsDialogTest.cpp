@@ -1,0 +1,309 @@
+// The settings dialog on its own: filling and reading its controls, the path check on OK,
+// browse, help and the up-down control.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "Cp932.h"
+#include "ModalDriver.h"
+#include "PanelHarness.h"
+#include "SettingsDlg.h"
+
+namespace paneltest {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+constexpr char kCaption[] = "Nuvari（環境設定）";
+constexpr char kPathMissing[] = "「フリーセルのパス：」に指定されたファイルは存在しません。";
+constexpr char kNotAnInteger[] = "整数を入力してください。";
+constexpr char kCountRange[] = "1 から 100 までの整数を入力してください。";
+
+// The dialog with the player's file choice standing in for the open-file dialog.
+class BrowsingSettingsDlg : public CSettingsDlg {
+ public:
+  std::optional<std::string> choice;
+  int browses = 0;
+  std::string title;
+  std::string filter;
+  std::string initialName;
+  std::string defaultExtension;
+  DWORD flags = 0;
+  DWORD filterIndex = 0;
+  HWND owner = nullptr;
+
+ protected:
+  std::optional<std::string> ChooseFile(fw::CFileDialog& dialog) override {
+    ++browses;
+    title = dialog.m_strTitle;
+    // The filter as the system reads it: zero-separated, ended by two zeros.
+    const char* end = dialog.m_ofn.lpstrFilter;
+    while (end[0] != '\0' || end[1] != '\0') ++end;
+    filter.assign(dialog.m_ofn.lpstrFilter, end + 2);
+    initialName = dialog.m_ofn.lpstrFile;
+    defaultExtension = dialog.m_ofn.lpstrDefExt ? dialog.m_ofn.lpstrDefExt : "";
+    flags = dialog.m_ofn.Flags;
+    filterIndex = dialog.m_ofn.nFilterIndex;
+    owner = dialog.m_ofn.hwndOwner;
+    return choice;
+  }
+};
+
+class SettingsDialog : public PanelTest {
+ protected:
+  SettingsDialog() {
+    m_app = std::make_unique<PanelApp>();
+    m_dialog.m_strPath = "";
+    m_dialog.m_nIdleRow = 0;
+    m_dialog.m_bAutoExit = 1;
+    m_dialog.m_bGameOverYourWin = 0;
+    m_dialog.m_nGameOverYourWinCnt = 1;
+  }
+  // Runs the dialog with the player's part; the result of the modal run.
+  INT_PTR Run(std::function<void(HWND)> act) {
+    ModalDriver driver(kCaption, std::move(act));
+    const INT_PTR result = m_dialog.DoModal();
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_EQ(driver.LeftOpen(), 0);
+    return result;
+  }
+  static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+  static std::string TextOf(HWND dialog, int id) { return fw::GetWindowTextString(GetDlgItem(dialog, id)); }
+
+  BrowsingSettingsDlg m_dialog;
+  const std::string m_folder = TemporaryFolder("nuvari-dialog");
+};
+
+TEST_F(SettingsDialog, OpensWithTheMembersAndTheTemplate) {
+  m_dialog.m_strPath = "c:\\games\\freecell.exe";
+  m_dialog.m_nIdleRow = 1;
+  m_dialog.m_nGameOverYourWinCnt = 37;
+  const INT_PTR result = Run([&](HWND dialog) {
+    EXPECT_EQ(fw::GetWindowTextString(dialog), kCaption);
+    EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\games\\freecell.exe");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
+    EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, IDC_PATH), GWL_STYLE) & ES_LOWERCASE, 0);
+    EXPECT_EQ(TextOf(dialog, IDC_BUTTON_BROWSE), "参照(\036R\037ｻ)");
+    EXPECT_FALSE(Checked(dialog, IDC_IDLE_ROW_COLUMN));
+    EXPECT_TRUE(Checked(dialog, IDC_IDLE_ROW_ONE_CARD));
+    EXPECT_TRUE(Checked(dialog, IDC_AUTO_EXIT));
+    EXPECT_FALSE(Checked(dialog, IDC_GAME_OVER_YOUR_WIN));
+    EXPECT_EQ(TextOf(dialog, IDC_WIN_COUNT), "37");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT_SPIN)));
+    // The check box enables the count without touching the members.
+    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT_SPIN)));
+    EXPECT_EQ(m_dialog.m_bGameOverYourWin, 0);
+    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT)));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(SettingsDialog, RadioIndexCountsOnlyTheRadioButtons) {
+  // The group runs on past the radio buttons to the check box and the count.
+  ScopedFile freeCell(m_folder + "\\freecell.exe");
+  struct Row { int line; int idleRow; int gameOverYourWin; };
+  const Row rows[] = {{__LINE__, -1, 1}, {__LINE__, 2, 1}, {__LINE__, 0, 0}, {__LINE__, 7, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    m_dialog.m_strPath = freeCell.Path();
+    m_dialog.m_nIdleRow = row.idleRow;
+    m_dialog.m_bGameOverYourWin = row.gameOverYourWin;
+    m_dialog.m_editWinCount = {};
+    m_dialog.m_spinWinCount = {};
+    EXPECT_EQ(Run([&](HWND dialog) {
+                EXPECT_EQ(Checked(dialog, IDC_IDLE_ROW_COLUMN), row.idleRow == 0);
+                EXPECT_EQ(Checked(dialog, IDC_IDLE_ROW_ONE_CARD), row.idleRow == 1);
+                EXPECT_EQ(Checked(dialog, IDC_IDLE_ROW_PLAYER), row.idleRow == 2);
+                EXPECT_EQ(Checked(dialog, IDC_GAME_OVER_YOUR_WIN), row.gameOverYourWin == 1);
+                ClickIn(dialog, IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(m_dialog.m_nIdleRow, row.idleRow >= 0 && row.idleRow <= 2 ? row.idleRow : -1);
+    EXPECT_EQ(m_dialog.m_bGameOverYourWin, row.gameOverYourWin);
+  }
+}
+
+TEST_F(SettingsDialog, EmptyPathDoesNotExist) {
+  const INT_PTR result = Run([&](HWND dialog) {
+    ClickIn(dialog, IDOK);
+    EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
+    EXPECT_FALSE(IsClosed(dialog));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+}
+
+TEST_F(SettingsDialog, MissingFileDoesNotExist) {
+  m_dialog.m_strPath = m_folder + "\\no-such\\freecell.exe";
+  Run([&](HWND dialog) {
+    ClickIn(dialog, IDOK);
+    EXPECT_FALSE(IsClosed(dialog));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
+}
+
+TEST_F(SettingsDialog, BareNameIsFoundInTheWindowsFolder) {
+  char windows[MAX_PATH] = {};
+  ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
+  ScopedFile freeCell(std::string(windows) + "\\freecell.exe");
+  ASSERT_NE(GetFileAttributesA(freeCell.Path().c_str()), INVALID_FILE_ATTRIBUTES);
+  m_dialog.m_strPath = "freecell.exe";
+  EXPECT_EQ(Run([&](HWND dialog) { ClickIn(dialog, IDOK); }), IDOK);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(m_dialog.m_strPath, "freecell.exe");
+}
+
+TEST_F(SettingsDialog, NameCheckLooksForFreeCellInTheLowerCasedPath) {
+  struct Row { int line; std::string file; bool warned; };
+  const Row rows[] = {
+      {__LINE__, "FREECELL.EXE", false},
+      {__LINE__, "freecell.exe.bak", false},
+      {__LINE__, "notepad.exe", true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    m_boxes.boxes.clear();
+    ScopedFile file(m_folder + "\\" + row.file);
+    m_dialog.m_strPath = file.Path();
+    m_boxes.answers = {IDNO};
+    EXPECT_EQ(Run([&](HWND dialog) { ClickIn(dialog, IDOK); }), IDOK);
+    EXPECT_EQ(m_boxes.boxes.size(), row.warned ? 1u : 0u);
+    if (row.warned) {
+      EXPECT_EQ(m_boxes.boxes[0].text, kTextPathNotFreeCell);
+      EXPECT_EQ(m_boxes.boxes[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    }
+    EXPECT_EQ(nuvari::ToLowerCp932(m_dialog.m_strPath), nuvari::ToLowerCp932(file.Path()));
+    m_boxes.answers.clear();
+  }
+}
+
+TEST_F(SettingsDialog, YesToTheWarningKeepsTheDialogOpenAtThePath) {
+  ScopedFile other(m_folder + "\\notepad.exe");
+  m_dialog.m_strPath = other.Path();
+  m_boxes.answers = {IDYES};
+  Run([&](HWND dialog) {
+    ClickIn(dialog, IDOK);
+    EXPECT_FALSE(IsClosed(dialog));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(BoxTexts(), (Texts{kTextPathNotFreeCell}));
+}
+
+TEST_F(SettingsDialog, CountIsCheckedEvenWhileItsBoxIsClear) {
+  ScopedFile freeCell(m_folder + "\\freecell.exe");
+  m_dialog.m_strPath = freeCell.Path();
+  m_dialog.m_nGameOverYourWinCnt = 0;  // as loaded from a registry the dialog never saw
+  const INT_PTR result = Run([&](HWND dialog) {
+    ClickIn(dialog, IDOK);
+    EXPECT_FALSE(IsClosed(dialog));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT)));
+    SetDlgItemTextA(dialog, IDC_WIN_COUNT, "x1");
+    ClickIn(dialog, IDOK);
+    EXPECT_FALSE(IsClosed(dialog));
+    SetDlgItemTextA(dialog, IDC_WIN_COUNT, "\t100 ");
+    ClickIn(dialog, IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(BoxTexts(), (Texts{kCountRange, kNotAnInteger}));
+  EXPECT_EQ(m_dialog.m_nGameOverYourWinCnt, 100);
+}
+
+TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
+  m_dialog.m_strPath = "c:\\old\\freecell.exe";
+  m_dialog.choice = "C:\\Games\\FreeCell.exe";
+  HWND shown = nullptr;
+  Run([&](HWND dialog) {
+    shown = dialog;
+    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
+    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+    PressIn(dialog, IDC_AUTO_EXIT);
+    ClickIn(dialog, IDC_BUTTON_BROWSE);
+    EXPECT_EQ(nuvari::ToLowerCp932(TextOf(dialog, IDC_PATH)), "c:\\games\\freecell.exe");
+    // Back to the members' values from the opening...
+    EXPECT_TRUE(Checked(dialog, IDC_IDLE_ROW_COLUMN));
+    EXPECT_FALSE(Checked(dialog, IDC_IDLE_ROW_PLAYER));
+    EXPECT_FALSE(Checked(dialog, IDC_GAME_OVER_YOUR_WIN));
+    EXPECT_TRUE(Checked(dialog, IDC_AUTO_EXIT));
+    // ...but the count stays enabled as the click left it.
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WIN_COUNT)));
+    EXPECT_FALSE(IsClosed(dialog));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(m_dialog.browses, 1);
+  EXPECT_EQ(m_dialog.title, "ファイルの参照");
+  std::string filter;
+  for (const char* part : {"実行ファイル(*.exe)", "*.exe", "全ファイル(*.*)", "*.*", ""}) filter += part + std::string(1, '\0');
+  EXPECT_EQ(m_dialog.filter, filter);
+  EXPECT_EQ(m_dialog.initialName, "*.exe");
+  EXPECT_EQ(m_dialog.defaultExtension, "exe");
+  EXPECT_EQ(m_dialog.flags & (OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT),
+            static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY));
+  EXPECT_EQ(m_dialog.filterIndex, 1u);
+  EXPECT_EQ(m_dialog.owner, shown);
+  EXPECT_EQ(m_dialog.m_strPath, "C:\\Games\\FreeCell.exe");  // the member as chosen
+}
+
+TEST_F(SettingsDialog, CancelledBrowseChangesNothing) {
+  m_dialog.m_strPath = "c:\\old\\freecell.exe";
+  Run([&](HWND dialog) {
+    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
+    ClickIn(dialog, IDC_BUTTON_BROWSE);
+    EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\old\\freecell.exe");
+    EXPECT_TRUE(Checked(dialog, IDC_IDLE_ROW_PLAYER));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(m_dialog.browses, 1);
+  EXPECT_EQ(m_dialog.m_strPath, "c:\\old\\freecell.exe");
+}
+
+TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {
+  Run([&](HWND dialog) {
+    ClickIn(dialog, IDC_BUTTON_HELP);
+    EXPECT_FALSE(IsClosed(dialog));
+    ClickIn(dialog, IDCANCEL);
+  });
+  ASSERT_EQ(m_help.size(), 1u);
+  EXPECT_EQ(m_help[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(m_help[0].data, 131175u);
+  ASSERT_GE(m_help[0].file.size(), 4u);
+  EXPECT_EQ(m_help[0].file.substr(m_help[0].file.size() - 4), ".HLP");
+}
+
+TEST_F(SettingsDialog, UpDownStopsAtOneAndAtAHundred) {
+  m_dialog.m_bGameOverYourWin = 1;
+  Run([&](HWND dialog) {
+    HWND spin = GetDlgItem(dialog, IDC_WIN_COUNT_SPIN);
+    HWND count = GetDlgItem(dialog, IDC_WIN_COUNT);
+    int lower = 0;
+    int upper = 0;
+    SendMessageA(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower), reinterpret_cast<LPARAM>(&upper));
+    EXPECT_EQ(lower, 1);
+    EXPECT_EQ(upper, 100);
+    struct Row { int line; const char* from; UINT key; const char* to; };
+    const Row rows[] = {
+        {__LINE__, "100", VK_UP, "100"},
+        {__LINE__, "99", VK_UP, "100"},
+        {__LINE__, "1", VK_DOWN, "1"},
+        {__LINE__, "2", VK_DOWN, "1"},
+    };
+    for (const Row& row : rows) {
+      SCOPED_TRACE(row.line);
+      SetWindowTextA(count, row.from);
+      SendMessageA(count, WM_KEYDOWN, row.key, 0);
+      SendMessageA(count, WM_KEYUP, row.key, 0);
+      EXPECT_EQ(fw::GetWindowTextString(count), row.to);
+    }
+    ClickIn(dialog, IDCANCEL);
+  });
+}
+
+}  // namespace
+}  // namespace paneltest
