@@ -1,0 +1,153 @@
+// Check 5, the game-over box: each win handed to the deal sequence once, the box answered on a
+// later tick or left to the player every N wins, a lost deal answered and nothing more.
+#include "ViewFixture.h"
+
+namespace timertest {
+namespace {
+
+class GameOver : public ViewFixture {
+ protected:
+  // Deal 5 waits on the pending list, for the win while it is tried.
+  void PrepareRegistry() override {
+    testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "Pending0", "5");
+  }
+  void SetUp() override {
+    ViewFixture::SetUp();
+    UseEdition(Edition::Half);
+    game = &Make("ﾌﾘｰｾﾙ ｹﾞｰﾑ #7", MenuBar::Popup);
+  }
+  struct Box {
+    FakeWindow* window;
+    HWND yes;
+  };
+  Box Over(const char* text) {
+    FakeWindow& box = Make("ｹﾞｰﾑ ｵｰﾊﾞｰ");
+    box.AddStatic(text);
+    return {&box, box.AddButton("はい(&Y)")};
+  }
+  // The deal typed into a game-number dialog and confirmed, as the timer does between wins.
+  void TypeDeal() {
+    FakeWindow& dialog = Make("ｹﾞｰﾑ番号の指定");
+    dialog.AddEdit();
+    Tick();
+    dialog.Destroy();
+    Tick();
+  }
+  FakeWindow* game = nullptr;
+};
+
+TEST_F(GameOver, AWinIsHandedOverOnceAndAnsweredOnTheTickAfter) {
+  view->m_nGameNo = 7;
+  Box won = Over("おめでとう、あなたの勝ちです!");
+
+  TickAndPump();
+  EXPECT_EQ(view->m_nGameNo, 8) << "the sequence moved on";
+  EXPECT_EQ(view->m_bGameOverArmed, 0);
+  EXPECT_EQ(won.window->Clicks(won.yes), 0) << "not answered on the hand-over tick";
+
+  for (int i = 0; i < 8; ++i) TickAndPump();
+  EXPECT_EQ(view->m_nGameNo, 8) << "a box seen across many ticks counts once";
+  EXPECT_EQ(won.window->Clicks(won.yes), 8);
+}
+
+TEST_F(GameOver, ANewBoxWithoutATickInBetweenIsNotHandedOver) {
+  view->m_nGameNo = 7;
+  Box first = Over("あなたの勝ちです");
+  Tick();
+  first.window->Destroy();
+  Over("あなたの勝ちです");
+  Tick();
+  EXPECT_EQ(view->m_nGameNo, 8);
+  windows.pop_back();
+  Tick();  // no game-over box: armed again
+  Over("あなたの勝ちです");
+  Tick();
+  EXPECT_EQ(view->m_nGameNo, 9);
+}
+
+TEST_F(GameOver, AWinWhileTryingRetiresThePendingDeal) {
+  view->m_nGameNo = 40;
+  view->m_nRetryNo = 5;
+  Over("あなたの勝ちです");
+  Tick();
+  EXPECT_EQ(view->m_nGameNo, 40) << "the sequence deal stays";
+  EXPECT_EQ(view->m_nRetryNo, 0) << "the only pending deal was won";
+}
+
+TEST_F(GameOver, ALostDealIsAnsweredAndChangesNothing) {
+  view->m_nGameNo = 7;
+  view->m_nRetryNo = 0;
+  view->m_bGameOverArmed = 0;
+  Box lost = Over("あなたの負けです");
+  TickAndPump();
+  EXPECT_EQ(lost.window->Clicks(lost.yes), 1);
+  EXPECT_EQ(view->m_nGameNo, 7);
+  EXPECT_EQ(view->m_nRetryNo, 0);
+  EXPECT_EQ(view->m_bGameOverArmed, 0) << "a loss leaves the latch alone";
+}
+
+TEST_F(GameOver, ABoxWithNeitherTextIsLeftAndTheMoveCheckRuns) {
+  Box odd = Over("ゲームは終わりました");
+  FakeWindow& question = Make("空の列に移動");
+  HWND column = question.AddButton("列を移動する(&C)");
+  view->m_bGameOverArmed = 0;
+  view->m_nIdleRow = 0;
+  TickAndPump();
+  EXPECT_EQ(odd.window->Clicks(odd.yes), 0);
+  EXPECT_EQ(question.Clicks(column), 1);
+  EXPECT_EQ(view->m_bGameOverArmed, 0);
+}
+
+TEST_F(GameOver, EverySecondWinIsLeftToThePlayer) {
+  view->m_bGameOverYourWin = 1;
+  view->m_nGameOverYourWinCnt = 2;
+  view->m_nWinCountdown = 2;
+
+  TypeDeal();
+  Box first = Over("あなたの勝ちです");
+  TickAndPump();
+  TickAndPump();
+  EXPECT_EQ(first.window->Clicks(first.yes), 1) << "the first win is answered";
+  windows.pop_back();
+  Tick();
+
+  TypeDeal();
+  Box second = Over("あなたの勝ちです");
+  for (int i = 0; i < 5; ++i) TickAndPump();
+  EXPECT_EQ(second.window->Clicks(second.yes), 0) << "the second win waits for the player";
+  EXPECT_EQ(view->m_nWinCountdown, 0);
+  windows.pop_back();
+  Tick();
+
+  TypeDeal();
+  EXPECT_EQ(view->m_nWinCountdown, 2) << "typing the next deal starts the count again";
+}
+
+TEST_F(GameOver, ASecondWinBoxForTheSameDealTakesNothing) {
+  view->m_bGameOverYourWin = 1;
+  view->m_nGameOverYourWinCnt = 3;
+  view->m_nWinCountdown = 3;
+  TypeDeal();
+  for (int box = 0; box < 2; ++box) {
+    Box won = Over("あなたの勝ちです");
+    TickAndPump();
+    TickAndPump();
+    EXPECT_EQ(won.window->Clicks(won.yes), 1);
+    windows.pop_back();
+    Tick();
+  }
+  EXPECT_EQ(view->m_nWinCountdown, 2);
+}
+
+TEST_F(GameOver, WithNOfOneEveryWinWaits) {
+  view->m_bGameOverYourWin = 1;
+  view->m_nGameOverYourWinCnt = 1;
+  view->m_nWinCountdown = 1;
+  TypeDeal();
+  Box won = Over("あなたの勝ちです");
+  for (int i = 0; i < 4; ++i) TickAndPump();
+  EXPECT_EQ(won.window->Clicks(won.yes), 0);
+}
+
+}  // namespace
+}  // namespace timertest

@@ -1,0 +1,296 @@
+// The supervising step, one group per check in the order the tick runs them.
+#include "ViewFixture.h"
+
+namespace timertest {
+namespace {
+
+class Supervising : public ViewFixture {
+ protected:
+  void SetUp() override {
+    ViewFixture::SetUp();
+    UseEdition(Edition::Half);
+  }
+  // FreeCell's main window during a deal.
+  FakeWindow& Game() { return Make("ﾌﾘｰｾﾙ ｹﾞｰﾑ #617", MenuBar::Popup); }
+  // The game-number dialog with edit 203 and OK.
+  struct SelectGame {
+    FakeWindow& window;
+    HWND ok;
+  };
+  SelectGame Dialog(EditKind kind = EditKind::Plain) {
+    FakeWindow& dialog = Make("ｹﾞｰﾑ番号の指定");
+    dialog.AddEdit(kind);
+    return {dialog, dialog.AddButton("OK")};
+  }
+};
+
+// --- 1. FreeCell present ---
+
+using FreeCellPresent = Supervising;
+
+TEST_F(FreeCellPresent, MissingTwiceThenPresentDoesNotClose) {
+  view->m_bAutoExit = 1;
+  TickAndPump();
+  TickAndPump();
+  EXPECT_EQ(view->m_nMissingTicks, 2);
+  FakeWindow& main = Game();
+  Tick();
+  EXPECT_EQ(view->m_nMissingTicks, 0);
+  main.Destroy();
+  Tick();
+  Tick();
+  EXPECT_EQ(view->m_nMissingTicks, 2) << "the count started again from 0";
+  EXPECT_FALSE(TakeFrameClose());
+}
+
+TEST_F(FreeCellPresent, TheThirdMissingTickClosesAndLaterTicksCloseAgain) {
+  view->m_bAutoExit = 1;
+  Tick();
+  Tick();
+  EXPECT_FALSE(TakeFrameClose());
+  Tick();
+  EXPECT_TRUE(TakeFrameClose());
+  Tick();
+  EXPECT_TRUE(TakeFrameClose());
+}
+
+TEST_F(FreeCellPresent, WithoutAutoExitTheSupervisorStays) {
+  view->m_bAutoExit = 0;
+  for (int i = 0; i < 12; ++i) Tick();
+  EXPECT_EQ(view->m_nMissingTicks, 12);
+  EXPECT_FALSE(TakeFrameClose());
+}
+
+TEST_F(FreeCellPresent, AMissingMainWindowDoesNotStopTheOtherChecks) {
+  view->m_bAutoExit = 1;
+  SelectGame dialog = Dialog();
+  Tick();
+  EXPECT_EQ(dialog.window.EditText(), "1");
+}
+
+// --- 2. Game-number dialog ---
+
+using GameNumberDialog = Supervising;
+
+TEST_F(GameNumberDialog, TypesTheDealThenConfirmsOnTheNextTick) {
+  Game();
+  SelectGame dialog = Dialog();
+  view->m_nGameNo = 617;
+
+  TickAndPump();
+  EXPECT_EQ(dialog.window.EditText(), "617");
+  EXPECT_EQ(view->m_nEnteredGameNo, 617);
+  EXPECT_EQ(view->m_bEnterGameNo, 0);
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0) << "OK never on the typing tick";
+
+  TickAndPump();
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 1);
+  TickAndPump();
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 2) << "pressed again while the dialog stays";
+  EXPECT_EQ(dialog.window.EditSets(), 1);
+}
+
+TEST_F(GameNumberDialog, ThePendingDealBeingTriedIsTyped) {
+  SelectGame dialog = Dialog();
+  view->m_nGameNo = 617;
+  view->m_nRetryNo = 5;
+  Tick();
+  EXPECT_EQ(dialog.window.EditText(), "5");
+  EXPECT_EQ(view->m_nEnteredGameNo, 5);
+}
+
+TEST_F(GameNumberDialog, AReadBackThatDiffersIsTypedAgainAndNeverConfirmed) {
+  SelectGame dialog = Dialog(EditKind::Mangles);
+  for (int i = 0; i < 5; ++i) TickAndPump();
+  EXPECT_EQ(dialog.window.EditSets(), 5);
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
+  EXPECT_EQ(view->m_bEnterGameNo, 1);
+}
+
+TEST_F(GameNumberDialog, ARefusedTextIsNotConfirmed) {
+  SelectGame dialog = Dialog(EditKind::Refuses);
+  view->m_nGameNo = 44;
+  TickAndPump();
+  TickAndPump();
+  EXPECT_EQ(dialog.window.EditSets(), 2);
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
+  EXPECT_EQ(view->m_nEnteredGameNo, 44) << "set at every typing attempt";
+}
+
+TEST_F(GameNumberDialog, ANumberLongerThanTheReadBackIsNeverConfirmed) {
+  SelectGame dialog = Dialog();
+  view->m_nGameNo = 1234567890;
+  TickAndPump();
+  TickAndPump();
+  EXPECT_EQ(dialog.window.EditText(), "1234567890");
+  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
+}
+
+TEST_F(GameNumberDialog, WithoutEdit203TheTickEnds) {
+  Game();
+  FakeWindow& dialog = Make("ｹﾞｰﾑ番号の指定");
+  dialog.AddButton("OK");
+  FakeWindow& over = Make("ｹﾞｰﾑ ｵｰﾊﾞｰ");
+  over.AddStatic("あなたの負け");
+  HWND yes = over.AddButton("はい(&Y)");
+  TickAndPump();
+  EXPECT_EQ(over.Clicks(yes), 0);
+  EXPECT_EQ(view->m_nEnteredGameNo, 0);
+}
+
+TEST_F(GameNumberDialog, TheDialogGoneArmsTypingAgain) {
+  Game();
+  view->m_bEnterGameNo = 0;
+  Tick();
+  EXPECT_EQ(view->m_bEnterGameNo, 1);
+}
+
+TEST_F(GameNumberDialog, AConfirmedNumberReloadsAnEmptyWinCountdown) {
+  view->m_nGameOverYourWinCnt = 3;
+  view->m_nWinCountdown = 0;
+  Dialog();
+  Tick();
+  EXPECT_EQ(view->m_nWinCountdown, 3);
+  view->m_nWinCountdown = 2;
+  windows.clear();
+  Tick();  // dialog gone
+  Dialog();
+  Tick();
+  EXPECT_EQ(view->m_nWinCountdown, 2) << "a countdown above 0 is kept";
+}
+
+// --- 3. Deal in play ---
+
+using DealInPlay = Supervising;
+
+TEST_F(DealInPlay, WithoutADealTheBoxesAreNotLookedAt) {
+  Make("ﾌﾘｰｾﾙ", MenuBar::Popup);  // FreeCell without a deal
+  FakeWindow& question = Make("空の列に移動");
+  HWND column = question.AddButton("列を移動する(&C)");
+  view->m_bMoveArmed = 1;
+  TickAndPump();
+  EXPECT_EQ(question.Clicks(column), 0);
+  EXPECT_EQ(view->m_bMoveArmed, 1);
+}
+
+// --- 4. FreeCell message box ---
+
+using FreeCellBox = Supervising;
+
+TEST_F(FreeCellBox, AnOkBoxIsDismissedBeforeAnythingElse) {
+  Game();
+  FakeWindow& question = Make("空の列に移動");
+  HWND column = question.AddButton("列を移動する(&C)");
+  FakeWindow& box = Make("ﾌﾘｰｾﾙ");
+  HWND ok = box.AddButton("OK");
+  view->m_bMoveArmed = 1;
+  view->m_bGameOverArmed = 0;
+
+  TickAndPump();
+
+  EXPECT_EQ(box.Clicks(ok), 1);
+  EXPECT_EQ(question.Clicks(column), 0);
+  EXPECT_EQ(view->m_bMoveArmed, 1);
+  EXPECT_EQ(view->m_bGameOverArmed, 0) << "the game-over check did not run";
+}
+
+TEST_F(FreeCellBox, AYesBoxRecordsFreeCellsPositionFirst) {
+  FakeWindow& game = Game();
+  game.MoveTo(123, 77);
+  FakeWindow& box = Make("ﾌﾘｰｾﾙ");
+  box.AddStatic("このゲームを放棄しますか?");
+  HWND yes = box.AddButton("はい(&Y)");
+  HWND no = box.AddButton("いいえ(&N)");
+
+  TickAndPump();
+
+  EXPECT_EQ(view->m_nLeft, 123);
+  EXPECT_EQ(view->m_nTop, 77);
+  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Left"), "123") << "and stored";
+  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Top"), "77");
+  EXPECT_EQ(box.Clicks(yes), 1);
+  EXPECT_EQ(box.Clicks(no), 0);
+}
+
+TEST_F(FreeCellBox, ABoxWithNeitherButtonEndsTheTick) {
+  Game();
+  FakeWindow& question = Make("空の列に移動");
+  question.AddButton("列を移動する(&C)");
+  FakeWindow& box = Make("ﾌﾘｰｾﾙ");
+  HWND cancel = box.AddButton("ｷｬﾝｾﾙ");
+  view->m_bMoveArmed = 0;
+  TickAndPump();
+  EXPECT_EQ(box.Clicks(cancel), 0);
+  EXPECT_EQ(view->m_bMoveArmed, 0) << "the move check did not run";
+}
+
+// --- 6. Move question ---
+
+using MoveQuestion = Supervising;
+
+TEST_F(MoveQuestion, IdleRowChoosesTheButton) {
+  struct Row {
+    int idleRow;
+    int columnClicks;
+    int oneCardClicks;
+  };
+  for (const Row& row : {Row{0, 1, 0}, Row{1, 0, 1}, Row{2, 0, 0}, Row{-1, 0, 0}}) {
+    SCOPED_TRACE(row.idleRow);
+    windows.clear();
+    Game();
+    FakeWindow& question = Make("空の列に移動");
+    HWND column = question.AddButton("列を移動する(&C)");
+    HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
+    view->m_nIdleRow = row.idleRow;
+    view->m_bMoveArmed = 1;
+    TickAndPump();
+    EXPECT_EQ(question.Clicks(column), row.columnClicks);
+    EXPECT_EQ(question.Clicks(one), row.oneCardClicks);
+    EXPECT_EQ(view->m_bMoveArmed, 0);
+  }
+}
+
+TEST_F(MoveQuestion, AnsweredOnEverySecondTickWhileItStays) {
+  Game();
+  FakeWindow& question = Make("空の列に移動");
+  HWND column = question.AddButton("列を移動する(&C)");
+  std::vector<int> latch;
+  for (int i = 0; i < 4; ++i) {
+    TickAndPump();
+    latch.push_back(view->m_bMoveArmed);
+  }
+  EXPECT_EQ(question.Clicks(column), 2);
+  EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
+}
+
+TEST_F(MoveQuestion, IdleRowTwoNeverAnswersAndTheLatchAlternates) {
+  Game();
+  FakeWindow& question = Make("空の列に移動");
+  HWND column = question.AddButton("列を移動する(&C)");
+  HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
+  view->m_nIdleRow = 2;
+  std::vector<int> latch;
+  for (int i = 0; i < 4; ++i) {
+    TickAndPump();
+    latch.push_back(view->m_bMoveArmed);
+  }
+  EXPECT_EQ(question.Clicks(column) + question.Clicks(one), 0);
+  EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
+}
+
+TEST_F(MoveQuestion, TheFullWidthQuestionNeedsItsFullStops) {
+  Make("フリーセル ゲーム #5", MenuBar::Popup);
+  view->m_bNewGame = 1;
+  TickAndPump();  // the full-width set is chosen
+  FakeWindow& wrong = Make("空の列に移動");
+  HWND wrongOne = wrong.AddButton("1 枚のカードを移動する(&S)");
+  FakeWindow& question = Make("空の列に移動...");
+  HWND one = question.AddButton("1 枚のカードを移動する(&S)");
+  view->m_nIdleRow = 1;
+  TickAndPump();
+  EXPECT_EQ(question.Clicks(one), 1);
+  EXPECT_EQ(wrong.Clicks(wrongOne), 0);
+}
+
+}  // namespace
+}  // namespace timertest

@@ -1,0 +1,61 @@
+#include "ViewFixture.h"
+
+#include "DocTemplate.h"
+#include "FrameWnd.h"
+#include "NuvariDoc.h"
+#include "Platform.h"
+#include "resource.h"
+
+namespace timertest {
+
+TimerTestApp::TimerTestApp() : fw::CWinApp("Nuvari") {
+  InitApplication(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+  SetRegistryKey("Talvenko");
+  AddDocTemplate(std::make_unique<fw::CSingleDocTemplate>(
+      IDR_MAINFRAME, [] { return std::make_unique<CNuvariDoc>(); },
+      [] { return std::make_unique<fw::CFrameWnd>(); }, [] { return std::make_unique<CNuvariView>(); }));
+}
+
+void ViewFixture::SetUp() {
+  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "Path", "freecell.exe");
+  PrepareRegistry();
+  boxes = std::make_unique<testsupport::MessageBoxRecorder>();
+  // FreeCell "starts" without a program: the test brings its own windows.
+  fw::platform::TestHooks().winExec = [](const std::string&, UINT) -> UINT { return 33; };
+  app = std::make_unique<TimerTestApp>();
+  ASSERT_TRUE(app->ProcessShellCommand());
+  view = static_cast<CNuvariView*>(app->GetDocTemplate()->GetFrame()->GetActiveView());
+  ASSERT_NE(view, nullptr);
+  KillTimer(view->m_hWnd, CNuvariView::kTimerId);
+  PumpPending();
+  // A running supervisor between requests; a test without FreeCell's main window must not
+  // close the frame under its feet.
+  view->m_bActive = 1;
+  view->m_bNewGame = 0;
+  view->m_bAutoExit = 0;
+}
+
+void ViewFixture::TearDown() {
+  windows.clear();
+  app.reset();
+  PumpPending();
+  fw::platform::ResetHooks();
+  boxes.reset();
+}
+
+FakeWindow& ViewFixture::Make(const std::string& title, MenuBar menu, OnClose onClose) {
+  windows.push_back(std::make_unique<FakeWindow>(title, menu, onClose));
+  return *windows.back();
+}
+
+void ViewFixture::UseEdition(Edition edition) {
+  FakeWindow probe(edition == Edition::Half ? "ﾌﾘｰｾﾙ" : "フリーセル");
+  ASSERT_NE(view->SelectTitleSet(), nullptr);
+}
+
+bool ViewFixture::TakeFrameClose() {
+  MSG msg{};
+  return PeekMessageA(&msg, app->m_pMainWnd->m_hWnd, WM_CLOSE, WM_CLOSE, PM_REMOVE) != 0;
+}
+
+}  // namespace timertest

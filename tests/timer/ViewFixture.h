@@ -1,0 +1,56 @@
+// The supervisor's view in a real frame, made by the single-document template of a test program
+// object with the product's registry root, from a registry holding only a FreeCell path. Starting
+// FreeCell and every message box go through the platform hooks; the view's own timer is stopped,
+// so a test drives the ticks itself.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "FakeFreeCell.h"
+#include "MessageBoxRecorder.h"
+#include "NuvariView.h"
+#include "RegistryScope.h"
+#include "WinApp.h"
+
+namespace timertest {
+
+enum class Edition { Half, Full };
+
+class TimerTestApp : public fw::CWinApp {
+ public:
+  TimerTestApp();
+};
+
+class ViewFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Registry values written before the view is made (the settings it loads).
+  virtual void PrepareRegistry() {}
+
+  // A FreeCell-like window that lives until the test ends (or Destroy()).
+  FakeWindow& Make(const std::string& title, MenuBar menu = MenuBar::None, OnClose onClose = OnClose::Destroy);
+  // The active texts of an edition, chosen the way the new-game step chooses them.
+  void UseEdition(Edition edition);
+  void Tick() { view->OnTimer(CNuvariView::kTimerId); }
+  // Ticks, then lets the posted clicks arrive.
+  void TickAndPump() {
+    Tick();
+    PumpPending();
+  }
+  // True when a WM_CLOSE for the main frame waits in the queue (it is taken off).
+  bool TakeFrameClose();
+
+  testsupport::RegistryScope registry;
+  std::unique_ptr<testsupport::MessageBoxRecorder> boxes;
+  std::unique_ptr<TimerTestApp> app;
+  CNuvariView* view = nullptr;
+  std::vector<std::unique_ptr<FakeWindow>> windows;
+};
+
+}  // namespace timertest
