@@ -2,6 +2,7 @@
 
 #include "Document.h"
 #include "FrameworkIds.h"
+#include "StatusBar.h"
 #include "View.h"
 #include "WinApp.h"
 
@@ -35,6 +36,17 @@ const MessageMap& CFrameWnd::ClassMessageMap() {
       MapMessage(WM_SETFOCUS, &CFrameWnd::OnSetFocusMessage),
       MapMessage(WM_NCDESTROY, &CFrameWnd::OnNcDestroyMessage),
       MapCommand(ID_APP_EXIT, &CFrameWnd::OnAppExit),
+      MapCommand(ID_VIEW_TOOLBAR, &CFrameWnd::OnViewToolBar),
+      MapCommand(ID_VIEW_STATUS_BAR, &CFrameWnd::OnViewStatusBar),
+      MapMessage(WM_NOTIFY, &CFrameWnd::OnNotifyMessage),
+      MapMessage(WM_MENUSELECT, &CFrameWnd::OnMenuSelectMessage),
+      MapMessage(WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopupMessage),
+      MapMessage(WM_ACTIVATE, &CFrameWnd::OnActivateMessage),
+      MapMessage(WM_LBUTTONDOWN, &CFrameWnd::OnLButtonDownMessage),
+      MapMessage(WM_RBUTTONDOWN, &CFrameWnd::OnRButtonDownMessage),
+      MapMessage(WM_MOUSEMOVE, &CFrameWnd::OnMouseMoveMessage),
+      MapMessage(WM_CAPTURECHANGED, &CFrameWnd::OnCaptureChangedMessage),
+      MapMessage(WM_CANCELMODE, &CFrameWnd::OnCancelModeMessage),
   });
   return map;
 }
@@ -104,7 +116,7 @@ void CFrameWnd::RecalcLayout() {
   // Bars size and place themselves on WM_SIZE; the view takes the space between them.
   for (UINT id : {IDW_TOOLBAR, IDW_STATUS_BAR}) {
     HWND bar = ::GetDlgItem(m_hWnd, static_cast<int>(id));
-    if (!bar || !IsWindowVisible(bar)) continue;
+    if (!IsBarShown(bar)) continue;
     SendMessageA(bar, WM_SIZE, 0, 0);
     RECT barRect{};
     GetWindowRect(bar, &barRect);
@@ -114,6 +126,8 @@ void CFrameWnd::RecalcLayout() {
     else
       client.bottom -= height;
   }
+  // The message pane takes what the indicators leave of the bar's new width.
+  if (CStatusBar* status = StatusBarObject()) status->LayoutPanes();
   if (m_pView && m_pView->m_hWnd)
     SetWindowPos(m_pView->m_hWnd, nullptr, client.left, client.top, client.right - client.left,
                  client.bottom > client.top ? client.bottom - client.top : 0, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -144,6 +158,14 @@ void CFrameWnd::InitialUpdateFrame(BOOL makeVisible) {
 }
 
 BOOL CFrameWnd::PreTranslateMessage(MSG& msg) {
+  if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) {
+    // The key state has already moved on when the message is taken from the queue.
+    UpdateKeyIndicators();
+    if (m_bHelpMode && msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      ExitHelpMode();
+      return TRUE;
+    }
+  }
   if (m_hAccelTable && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST &&
       TranslateAcceleratorA(m_hWnd, m_hAccelTable, &msg))
     return TRUE;
@@ -154,6 +176,12 @@ bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT id = LOWORD(wParam);
   const UINT code = HIWORD(wParam);
   HWND control = reinterpret_cast<HWND>(lParam);
+  if (m_bHelpMode && !control) {
+    // A menu item or accelerator chosen in context help opens its topic instead of running.
+    ExitHelpMode();
+    if (CWinApp* app = GetApp()) app->WinHelp(HID_BASE_COMMAND + id, HELP_CONTEXT);
+    return true;
+  }
   if (m_pView && m_pView->OnCmdMsg(id, code, control)) return true;
   if (OnCmdMsg(id, code, control)) return true;
   CWinApp* app = GetApp();

@@ -13,6 +13,8 @@
 namespace fw {
 
 class CDocument;
+class CStatusBar;
+class CToolBar;
 class CView;
 
 // What the frame needs to create its view while it is created itself.
@@ -42,6 +44,21 @@ class CFrameWnd : public CWnd {
   HWND FindDescendant(UINT childId) const;
   void ShowControlBar(UINT childId, bool show);
 
+  // The status bar's message pane (nothing happens without a status bar).
+  void SetMessageText(const std::string& text);
+  // A command's prompt: its string up to the line break; the idle text when it has none.
+  void ShowPrompt(UINT commandId);
+  // " " normally, the point-at-an-item text while context help waits for a click.
+  void ShowIdleMessage();
+  // Context help waits for the click on a menu item, toolbar button or window.
+  bool InHelpMode() const { return m_bHelpMode; }
+
+  // The bars' objects (children 59392 and 59393), or null.
+  CToolBar* ToolBarObject() const;
+  CStatusBar* StatusBarObject() const;
+  // A bar's own visible style: the frame may still be hidden while its layout is worked out.
+  static bool IsBarShown(HWND bar);
+
   std::string m_strTitle;
   HACCEL m_hAccelTable = nullptr;
 
@@ -60,9 +77,35 @@ class CFrameWnd : public CWnd {
   LRESULT OnNcDestroyMessage(WPARAM wParam, LPARAM lParam);
   void OnAppExit();
 
+  // Show or hide a bar; the View menu checks them while they are visible (FrameWndBars.cpp).
+  void OnViewToolBar();
+  void OnViewStatusBar();
+  // Help commands, all through the application's help file (FrameWndHelp.cpp).
+  void OnHelpIndex();
+  void OnHelpUsing();
+  void OnHelp();
+  void OnContextHelp();
+
   UINT m_nIDResource = 0;
 
  private:
+  LRESULT OnNotifyMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuSelectMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnInitMenuPopupMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnLButtonDownMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnRButtonDownMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseMoveMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCaptureChangedMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCancelModeMessage(WPARAM wParam, LPARAM lParam);
+  void UpdateKeyIndicators();
+  void ExitHelpMode();
+  // The topic of whatever lies under a screen point; 0 outside the frame.
+  DWORD HelpContextAt(POINT screen) const;
+
+  bool m_bHelpMode = false;
+  bool m_bHelpMenu = false;      // a help-mode click opened the menu: losing the capture is expected
+  std::string m_strTooltip;      // the control reads the tooltip text after the notification returns
   CCreateContext* m_pContext = nullptr;
   std::unique_ptr<CView> m_pView;
 };

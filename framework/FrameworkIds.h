@@ -38,3 +38,9 @@
 #define IDS_APP_TITLE            57344
 #define IDS_IDLE_MESSAGE         57345
 #define IDS_HELP_MODE_MESSAGE    57346
+
+// Help contexts: a command's topic is its id plus HID_BASE_COMMAND, a window's its resource id plus
+// HID_BASE_RESOURCE, a control bar's its child id plus HID_BASE_CONTROL.
+#define HID_BASE_COMMAND         0x00010000UL
+#define HID_BASE_RESOURCE        0x00020000UL
+#define HID_BASE_CONTROL         0x00050000UL

@@ -1,0 +1,124 @@
+#include "PersistentFrame.h"
+
+#include <cstdio>
+
+#include "FrameworkIds.h"
+#include "TextNumber.h"
+#include "View.h"  // the frame's view pointer needs the complete type where a frame is built
+#include "WinApp.h"
+
+namespace {
+
+fw::CWinApp& App() { return *fw::GetApp(); }
+
+// Show command and placement flags for the stored minimized and maximized flags.
+struct ShowChoice {
+  int showCmd;
+  UINT flags;
+};
+
+ShowChoice ChooseShow(int icon, int max) {
+  const UINT flags = max != 0 ? WPF_RESTORETOMAXIMIZED : 0;
+  if (icon != 0) return {SW_SHOWMINNOACTIVE, flags};
+  return {max != 0 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL, flags};
+}
+
+}  // namespace
+
+std::string FormatPlacementRect(const RECT& rect) {
+  // Four numbers of at most 11 characters each ("-2147483648"), three blanks and the terminator.
+  char text[4 * 11 + 3 + 1];
+  std::snprintf(text, sizeof(text), "%04d %04d %04d %04d", static_cast<int>(rect.left), static_cast<int>(rect.top),
+                static_cast<int>(rect.right), static_cast<int>(rect.bottom));
+  return text;
+}
+
+POINT ParsePlacementCorner(const std::string& text) {
+  if (text.empty()) return {CPersistentFrame::kDefaultRect.left, CPersistentFrame::kDefaultRect.top};
+  // A text too short to reach the top's position has no top: 0, never what lies beyond the text.
+  const std::string_view topText = text.size() > 5 ? std::string_view(text).substr(5) : std::string_view();
+  return {nuvari::ParseLeadingInt(text), nuvari::ParseLeadingInt(topText)};
+}
+
+const fw::MessageMap& CPersistentFrame::ClassMessageMap() {
+  static const fw::MessageMap map(&fw::CFrameWnd::ClassMessageMap(), {
+      fw::MapMessage(WM_DESTROY, &CPersistentFrame::OnDestroyMessage),
+  });
+  return map;
+}
+
+CPersistentFrame::CPersistentFrame()
+    : m_strSection("Window size"),
+      m_strRect("Rect"),
+      m_strIcon("icon"),
+      m_strMax("max"),
+      m_strTool("tool"),
+      m_strStatus("status") {}
+
+CPersistentFrame::~CPersistentFrame() {
+  if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+}
+
+void CPersistentFrame::ActivateFrame(int cmdShow) {
+  if (m_bFirstTime == 1) {
+    m_bFirstTime = 0;
+    cmdShow = RestorePlacement();
+  }
+  fw::CFrameWnd::ActivateFrame(cmdShow);
+}
+
+int CPersistentFrame::RestorePlacement() {
+  const POINT corner = ParsePlacementCorner(App().GetProfileString(m_strSection, m_strRect));
+  // One pixel wider and taller than the frame the view has fitted to the panel.
+  RECT current{};
+  GetWindowRect(m_hWnd, &current);
+  const RECT normal{corner.x, corner.y, corner.x + (current.right - current.left) + 1,
+                    corner.y + (current.bottom - current.top) + 1};
+  const ShowChoice choice = ChooseShow(App().GetProfileInt(m_strSection, m_strIcon, 0),
+                                       App().GetProfileInt(m_strSection, m_strMax, 0));
+  RestoreBar(IDW_TOOLBAR, m_strTool);
+  RestoreBar(IDW_STATUS_BAR, m_strStatus);
+
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  placement.flags = choice.flags;
+  placement.showCmd = static_cast<UINT>(choice.showCmd);
+  placement.ptMinPosition = {0, 0};
+  placement.ptMaxPosition = {-GetSystemMetrics(SM_CXBORDER), -GetSystemMetrics(SM_CYBORDER)};
+  placement.rcNormalPosition = normal;
+  SetWindowPlacement(m_hWnd, &placement);
+  return choice.showCmd;
+}
+
+void CPersistentFrame::RestoreBar(UINT childId, const std::string& entry) {
+  const int shown = App().GetProfileInt(m_strSection, entry, 1);
+  // Any value but 0 shows the bar: a stray stored number must not maximize a child window.
+  if (FindDescendant(childId)) ShowControlBar(childId, shown != 0);
+}
+
+LRESULT CPersistentFrame::OnDestroyMessage(WPARAM wParam, LPARAM lParam) {
+  // A frame that was never shown (start-up failed) keeps the placement of the last real run.
+  if (m_bFirstTime == 0) StorePlacement();
+  return DefaultProc(WM_DESTROY, wParam, lParam);
+}
+
+void CPersistentFrame::StorePlacement() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(m_hWnd, &placement);
+  const int icon = placement.showCmd == SW_SHOWMINIMIZED ? 1 : 0;
+  const int max = placement.showCmd == SW_SHOWMAXIMIZED ? 1 : 0;
+  App().WriteProfileString(m_strSection, m_strRect, FormatPlacementRect(placement.rcNormalPosition).c_str());
+  App().WriteProfileInt(m_strSection, m_strIcon, icon);
+  App().WriteProfileInt(m_strSection, m_strMax, max);
+  StoreBar(IDW_TOOLBAR, m_strTool);
+  StoreBar(IDW_STATUS_BAR, m_strStatus);
+}
+
+void CPersistentFrame::StoreBar(UINT childId, const std::string& entry) {
+  // A bar that does not exist leaves its value as it was.
+  HWND bar = FindDescendant(childId);
+  if (!bar) return;
+  const bool visible = (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) != 0;
+  App().WriteProfileInt(m_strSection, entry, visible ? 1 : 0);
+}

@@ -1,0 +1,54 @@
+// CPersistentFrame: a frame that reopens where, and as, it was closed. Its placement and the
+// visibility of its bars live in the registry subkey "Window size": written when the frame is
+// destroyed, put back the first time it is shown.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "FrameWnd.h"
+#include "StatusBar.h"
+#include "ToolBar.h"
+
+class CPersistentFrame : public fw::CFrameWnd {
+ public:
+  CPersistentFrame();
+  // Destroys the window while this class still answers, so the placement is stored.
+  ~CPersistentFrame() override;
+
+  // The first call applies the stored placement and replaces cmdShow with the stored show state.
+  void ActivateFrame(int cmdShow = -1) override;
+
+  // Registry names, in their stored order.
+  const std::string m_strSection;
+  const std::string m_strRect;
+  const std::string m_strIcon;
+  const std::string m_strMax;
+  const std::string m_strTool;
+  const std::string m_strStatus;
+  int m_bFirstTime = 1;
+  fw::CStatusBar m_wndStatusBar;
+  fw::CToolBar m_wndToolBar;
+
+  // Only left and top are ever used.
+  static constexpr RECT kDefaultRect{10, 10, 550, 500};
+
+  static const fw::MessageMap& ClassMessageMap();
+  const fw::MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
+
+ protected:
+  LRESULT OnDestroyMessage(WPARAM wParam, LPARAM lParam);
+
+ private:
+  // Applies the stored placement and returns the show command it chose.
+  int RestorePlacement();
+  void RestoreBar(UINT childId, const std::string& entry);
+  void StorePlacement();
+  void StoreBar(UINT childId, const std::string& entry);
+};
+
+// "%04d %04d %04d %04d" of left, top, right, bottom.
+std::string FormatPlacementRect(const RECT& rect);
+// Left from character 0 and top from character 5 of a stored Rect; the default corner when empty.
+POINT ParsePlacementCorner(const std::string& text);

@@ -1,0 +1,85 @@
+// Test helper: Nuvari's main frame in this process, created the way the program creates it (settings
+// record, hidden frame with its bars and a panel on template 101, first activation), with WinHelp and
+// message boxes recorded instead of reaching the platform.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DocTemplate.h"
+#include "MainFrame.h"
+#include "MessageBoxRecorder.h"
+#include "View.h"
+#include "WinApp.h"
+
+namespace frametest {
+
+// The application object the frame and the document expect: title "Nuvari", maker "Talvenko".
+class TestApp : public fw::CWinApp {
+ public:
+  TestApp();
+  using fw::CWinApp::PreTranslateMessage;
+};
+
+// A panel on the control panel's template that fits the frame to itself, as the program's panel
+// does before the frame is first shown; it remembers the frame's size at that moment.
+class FittedPanel : public fw::CFormView {
+ public:
+  FittedPanel();
+  void OnInitialUpdate() override;
+  SIZE fittedFrame{};
+};
+
+struct HelpCall {
+  HWND owner;
+  std::string file;
+  UINT command;
+  ULONG_PTR data;
+};
+
+// Records every WinHelp request for the life of the scope.
+class HelpRecorder {
+ public:
+  HelpRecorder();
+  ~HelpRecorder();
+  HelpRecorder(const HelpRecorder&) = delete;
+  HelpRecorder& operator=(const HelpRecorder&) = delete;
+  std::vector<HelpCall> calls;
+};
+
+// Runs the frame's messages (through the application's accelerator and dialog filtering) for a while.
+void Pump(TestApp& app, DWORD milliseconds = 50);
+
+// One start of the frame: created and shown on construction; closed like the player closes it.
+class FrameSession {
+ public:
+  explicit FrameSession(TestApp& app, int cmdShow = SW_SHOWNORMAL);
+  ~FrameSession();
+  FrameSession(const FrameSession&) = delete;
+  FrameSession& operator=(const FrameSession&) = delete;
+
+  bool Opened() const { return m_opened; }
+  CMainFrame& Frame() const;
+  HWND Window() const;
+  HWND Bar(UINT childId) const { return GetDlgItem(Window(), static_cast<int>(childId)); }
+  HWND View() const { return GetDlgItem(Window(), 59648); }
+  SIZE FittedSize() const { return m_panel ? m_panel->fittedFrame : SIZE{}; }
+  SIZE FormSize() const { return m_panel ? m_panel->FormSize() : SIZE{}; }
+  // Pane 0 of the status bar.
+  std::string StatusText() const;
+  // WM_CLOSE, as the close box or the exit command sends it; the frame stores its placement.
+  void Close();
+
+ private:
+  TestApp& m_app;
+  FittedPanel* m_panel = nullptr;
+  std::unique_ptr<fw::CSingleDocTemplate> m_template;
+  bool m_opened = false;
+};
+
+RECT WindowRect(HWND window);
+
+}  // namespace frametest

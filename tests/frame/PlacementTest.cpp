@@ -1,0 +1,312 @@
+// The main frame reopens where, and as, it was closed: Window size values read at the first
+// showing, written when the frame is destroyed.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "FrameSession.h"
+#include "PersistentFrame.h"
+#include "RegistryScope.h"
+
+namespace frametest {
+namespace {
+
+using testsupport::ReadRegistryText;
+using testsupport::ReadRegistryValue;
+using testsupport::RegistryScope;
+using testsupport::WriteRegistryDword;
+using testsupport::WriteRegistryText;
+
+constexpr const char* kWindowSize = RegistryScope::kWindowSize;
+
+// A stored flag: REG_DWORD, 4 bytes; -1 when missing or of another form.
+long StoredFlag(const char* name) {
+  const auto value = ReadRegistryValue(kWindowSize, name);
+  if (!value || value->type != REG_DWORD || value->bytes.size() != 4) return -1;
+  DWORD number = 0;
+  std::memcpy(&number, value->bytes.data(), 4);
+  return static_cast<long>(number);
+}
+
+// A top-level window of the test's own that can hold the activation.
+class OtherWindow {
+ public:
+  OtherWindow() {
+    m_window = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 100, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(m_window);
+    SetActiveWindow(m_window);
+  }
+  ~OtherWindow() { DestroyWindow(m_window); }
+  OtherWindow(const OtherWindow&) = delete;
+  OtherWindow& operator=(const OtherWindow&) = delete;
+  HWND get() const { return m_window; }
+
+ private:
+  HWND m_window;
+};
+
+class PlacementTest : public ::testing::Test {
+ protected:
+  RegistryScope registry;
+  testsupport::MessageBoxRecorder boxes;
+  HelpRecorder help;
+  TestApp app;
+};
+
+TEST_F(PlacementTest, WithoutStoredValuesShowsAtTenTenOnePixelLargerThanThePanelWithBothBars) {
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  const RECT rect = WindowRect(session.Window());
+  EXPECT_EQ(rect.left, 10);
+  EXPECT_EQ(rect.top, 10);
+  EXPECT_EQ(rect.right - rect.left, session.FittedSize().cx + 1);
+  EXPECT_EQ(rect.bottom - rect.top, session.FittedSize().cy + 1);
+  EXPECT_TRUE(IsWindowVisible(session.Window()));
+  EXPECT_FALSE(IsIconic(session.Window()));
+  EXPECT_FALSE(IsZoomed(session.Window()));
+  EXPECT_EQ(GetActiveWindow(), session.Window());
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59393)));
+  // The panel is whole, one pixel to spare each way, between the bars.
+  const RECT view = WindowRect(session.View());
+  EXPECT_EQ(view.right - view.left, session.FormSize().cx + 1);
+  EXPECT_EQ(view.bottom - view.top, session.FormSize().cy + 1);
+  EXPECT_EQ(WindowRect(session.View()).top, WindowRect(session.Bar(59392)).bottom);
+  EXPECT_LE(WindowRect(session.View()).bottom, WindowRect(session.Bar(59393)).top);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(PlacementTest, ClosingStoresTheWholeWindowSizeKey) {
+  {
+    FrameSession session(app);
+    ASSERT_TRUE(session.Opened());
+    session.Close();
+  }
+  const SIZE fitted = [&] {
+    FrameSession again(app);
+    return again.FittedSize();
+  }();
+  char expected[64];
+  std::snprintf(expected, sizeof(expected), "%04d %04d %04d %04d", 10, 10, 10 + static_cast<int>(fitted.cx) + 1,
+                10 + static_cast<int>(fitted.cy) + 1);
+  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string(expected));
+  EXPECT_EQ(ReadRegistryValue(kWindowSize, "Rect")->type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(StoredFlag("icon"), 0);
+  EXPECT_EQ(StoredFlag("max"), 0);
+  EXPECT_EQ(StoredFlag("tool"), 1);
+  EXPECT_EQ(StoredFlag("status"), 1);
+}
+
+TEST_F(PlacementTest, StoredRectGivesOnlyLeftAndTop) {
+  WriteRegistryText(kWindowSize, "Rect", "0100 0200 0300 0400");
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  const RECT rect = WindowRect(session.Window());
+  EXPECT_EQ(rect.left, 100);
+  EXPECT_EQ(rect.top, 200);
+  EXPECT_EQ(rect.right - rect.left, session.FittedSize().cx + 1);
+  EXPECT_EQ(rect.bottom - rect.top, session.FittedSize().cy + 1);
+}
+
+TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutActivation) {
+  {
+    FrameSession session(app);
+    ASSERT_TRUE(session.Opened());
+    ShowWindow(session.Window(), SW_MINIMIZE);
+    Pump(app);
+    session.Close();
+  }
+  EXPECT_EQ(StoredFlag("icon"), 1);
+  EXPECT_EQ(StoredFlag("max"), 0);
+  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
+
+  OtherWindow other;
+  Pump(app);
+  ASSERT_EQ(GetActiveWindow(), other.get());
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  EXPECT_TRUE(IsIconic(session.Window()));
+  EXPECT_EQ(GetActiveWindow(), other.get());
+  // Restored, it stands where it stood.
+  ShowWindow(session.Window(), SW_RESTORE);
+  Pump(app);
+  EXPECT_EQ(WindowRect(session.Window()).left, 10);
+  EXPECT_EQ(WindowRect(session.Window()).top, 10);
+}
+
+TEST_F(PlacementTest, ToolbarHiddenThroughTheViewMenuStaysHiddenNextStart) {
+  {
+    FrameSession session(app);
+    ASSERT_TRUE(session.Opened());
+    HMENU view = GetSubMenu(GetMenu(session.Window()), 1);
+    ASSERT_NE(GetMenuState(view, 59392, MF_BYCOMMAND), static_cast<UINT>(-1));
+    SendMessageA(session.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
+    EXPECT_TRUE(GetMenuState(view, 59392, MF_BYCOMMAND) & MF_CHECKED);
+    SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59392, 0), 0);
+    Pump(app);
+    EXPECT_FALSE(IsWindowVisible(session.Bar(59392)));
+    SendMessageA(session.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
+    EXPECT_FALSE(GetMenuState(view, 59392, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(view, 59393, MF_BYCOMMAND) & MF_CHECKED);
+    session.Close();
+  }
+  EXPECT_EQ(StoredFlag("tool"), 0);
+  EXPECT_EQ(StoredFlag("status"), 1);
+
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  ASSERT_NE(session.Bar(59392), nullptr);
+  EXPECT_FALSE(IsWindowVisible(session.Bar(59392)));
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59393)));
+  // The panel moves up into the toolbar's place.
+  POINT viewCorner{WindowRect(session.View()).left, WindowRect(session.View()).top};
+  ScreenToClient(session.Window(), &viewCorner);
+  EXPECT_EQ(viewCorner.y, 0);
+}
+
+TEST_F(PlacementTest, StatusBarHiddenAndShownAgainThroughTheViewMenu) {
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59393, 0), 0);
+  EXPECT_FALSE(IsWindowVisible(session.Bar(59393)));
+  SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59393, 0), 0);
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59393)));
+  session.Close();
+  EXPECT_EQ(StoredFlag("status"), 1);
+}
+
+TEST_F(PlacementTest, StoredMaxShowsTheFrameMaximized) {
+  WriteRegistryDword(kWindowSize, "max", 1);
+  {
+    FrameSession session(app);
+    ASSERT_TRUE(session.Opened());
+    EXPECT_TRUE(IsZoomed(session.Window()));
+    EXPECT_FALSE(IsIconic(session.Window()));
+    session.Close();
+  }
+  EXPECT_EQ(StoredFlag("max"), 1);
+  EXPECT_EQ(StoredFlag("icon"), 0);
+  // The normal rectangle under the maximized frame is still the one at 10, 10.
+  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
+}
+
+TEST_F(PlacementTest, StoredIconAndMaxShowMinimizedThenRestoreToMaximized) {
+  WriteRegistryDword(kWindowSize, "icon", 1);
+  WriteRegistryDword(kWindowSize, "max", 1);
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  EXPECT_TRUE(IsIconic(session.Window()));
+  ShowWindow(session.Window(), SW_RESTORE);
+  Pump(app);
+  EXPECT_TRUE(IsZoomed(session.Window()));
+}
+
+TEST_F(PlacementTest, PlayerCannotResizeOrMaximizeTheFrame) {
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  const LONG style = GetWindowLongA(session.Window(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+  EXPECT_EQ(fw::GetWindowTextString(session.Window()), "Nuvari");
+  // The corner is no sizing handle, and a double click on the caption maximizes nothing.
+  const RECT rect = WindowRect(session.Window());
+  const LRESULT corner = SendMessageA(session.Window(), WM_NCHITTEST, 0, MAKELPARAM(rect.right - 1, rect.bottom - 1));
+  EXPECT_NE(corner, HTBOTTOMRIGHT);
+  EXPECT_NE(corner, HTRIGHT);
+  EXPECT_NE(corner, HTBOTTOM);
+  SendMessageA(session.Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rect.left + 40, rect.top + 5));
+  Pump(app);
+  EXPECT_FALSE(IsZoomed(session.Window()));
+  EXPECT_EQ(WindowRect(session.Window()).right, rect.right);
+}
+
+TEST_F(PlacementTest, NegativeAndLargePositionsAreStoredAsSigned) {
+  {
+    FrameSession session(app);
+    ASSERT_TRUE(session.Opened());
+    SetWindowPos(session.Window(), nullptr, -50, -7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Pump(app);
+    session.Close();
+  }
+  const std::string rect = ReadRegistryText(kWindowSize, "Rect").value_or("");
+  EXPECT_EQ(rect.substr(0, 10), "-050 -007 ");
+
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  EXPECT_EQ(WindowRect(session.Window()).left, -50);
+  EXPECT_EQ(WindowRect(session.Window()).top, -7);
+}
+
+TEST_F(PlacementTest, BarValuesOtherThanZeroShowTheBarInItsPlace) {
+  WriteRegistryDword(kWindowSize, "tool", 3);  // 3 would maximize a child window
+  WriteRegistryDword(kWindowSize, "status", 0);
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));
+  EXPECT_FALSE(IsZoomed(session.Bar(59392)));
+  EXPECT_EQ(WindowRect(session.Bar(59392)).bottom, WindowRect(session.View()).top);
+  EXPECT_FALSE(IsWindowVisible(session.Bar(59393)));
+}
+
+TEST_F(PlacementTest, FrameNeverShownLeavesTheStoredPlacementAlone) {
+  WriteRegistryText(kWindowSize, "Rect", "0100 0200 0300 0400");
+  WriteRegistryDword(kWindowSize, "icon", 1);
+  {
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(128, WS_OVERLAPPEDWINDOW, nullptr));
+    DestroyWindow(frame.m_hWnd);
+    Pump(app);
+  }
+  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string("0100 0200 0300 0400"));
+  EXPECT_EQ(StoredFlag("icon"), 1);
+}
+
+// --- The Rect text ---
+
+struct RectRow {
+  int line;
+  RECT rect;
+  const char* text;
+};
+
+TEST(PlacementRectTest, FormatsFourZeroPaddedSignedNumbers) {
+  const RectRow rows[] = {
+      {__LINE__, {10, 10, 550, 500}, "0010 0010 0550 0500"},
+      {__LINE__, {0, 0, 0, 0}, "0000 0000 0000 0000"},
+      {__LINE__, {-5, -12, 9999, -999}, "-005 -012 9999 -999"},
+      {__LINE__, {10000, -1000, 123456, 7}, "10000 -1000 123456 0007"},
+      {__LINE__, {INT_MIN, INT_MAX, INT_MIN, INT_MAX}, "-2147483648 2147483647 -2147483648 2147483647"},
+  };
+  for (const RectRow& row : rows) EXPECT_EQ(FormatPlacementRect(row.rect), row.text) << "row at line " << row.line;
+}
+
+struct CornerRow {
+  int line;
+  const char* text;
+  POINT corner;
+};
+
+TEST(PlacementRectTest, ReadsLeftFromTheStartAndTopFromTheSixthCharacter) {
+  const CornerRow rows[] = {
+      {__LINE__, "", {10, 10}},
+      {__LINE__, "0100 0200 0300 0400", {100, 200}},
+      {__LINE__, "-050 -007 0490 0483", {-50, -7}},
+      {__LINE__, "10000 0200 0300 0400", {10000, 200}},  // the sixth character is the blank
+      {__LINE__, "-10000 -200", {-10000, 0}},            // the sixth character is the last zero
+      {__LINE__, "12", {12, 0}},                         // too short to hold a top
+      {__LINE__, "0012", {12, 0}},
+      {__LINE__, "abcde", {0, 0}},
+      {__LINE__, "  7   8", {7, 8}},
+  };
+  for (const CornerRow& row : rows) {
+    const POINT corner = ParsePlacementCorner(row.text);
+    EXPECT_EQ(corner.x, row.corner.x) << "row at line " << row.line;
+    EXPECT_EQ(corner.y, row.corner.y) << "row at line " << row.line;
+  }
+}
+
+}  // namespace
+}  // namespace frametest
