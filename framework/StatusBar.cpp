@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "FrameworkIds.h"
 #include "Handles.h"
 #include "WinApp.h"
@@ -93,10 +95,12 @@ void CStatusBar::SetPaneText(int pane, const std::string& text) {
 }
 
 std::string CStatusBar::GetPaneText(int pane) const {
+  // Some versions of the control count characters here, not bytes: room for two bytes each, and
+  // SB_GETTEXTA copies the whole text without asking for the buffer's size.
   const LRESULT info = SendMessageA(m_hWnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0);
-  std::string text(static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
+  std::string text(2 * static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
   SendMessageA(m_hWnd, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(LOWORD(info));
+  text.resize(std::strlen(text.c_str()));
   return text;
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "NuvariDoc.h"
 #include "Platform.h"
 #include "resource.h"
@@ -72,11 +74,12 @@ HWND FrameSession::Window() const {
 }
 
 std::string FrameSession::StatusText() const {
+  // The length may count characters, not bytes: room for two bytes each.
   HWND bar = Bar(59393);
   const LRESULT info = SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0);
-  std::string text(static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
+  std::string text(2 * static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
   SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(LOWORD(info));
+  text.resize(std::strlen(text.c_str()));
   return text;
 }
 

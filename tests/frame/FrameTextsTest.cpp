@@ -1,0 +1,273 @@
+// What the player reads on the main frame: menu 128, the command strings as tooltips and
+// status-bar prompts, the toolbar's buttons and the key indicators, all as code-page-932 bytes.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "FrameSession.h"
+#include "RegistryScope.h"
+#include "WinApp.h"
+
+namespace frametest {
+namespace {
+
+// Sets lock keys for a test and puts the keyboard back afterwards.
+class KeyboardStateScope {
+ public:
+  KeyboardStateScope() { GetKeyboardState(m_saved.data()); }
+  ~KeyboardStateScope() { SetKeyboardState(m_saved.data()); }
+  KeyboardStateScope(const KeyboardStateScope&) = delete;
+  KeyboardStateScope& operator=(const KeyboardStateScope&) = delete;
+  void Set(const std::vector<int>& toggledOn) {
+    std::array<BYTE, 256> keys = m_saved;
+    for (int key : {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL, VK_KANA, VK_SHIFT, VK_CONTROL, VK_MENU}) keys[key] = 0;
+    for (int key : toggledOn) keys[key] = 1;
+    SetKeyboardState(keys.data());
+  }
+
+ private:
+  std::array<BYTE, 256> m_saved{};
+};
+
+std::string MenuText(HMENU menu, UINT position) {
+  char text[256];
+  std::memset(text, 0xCC, sizeof(text));
+  const int length = GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
+  return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::string PaneText(HWND bar, int pane) {
+  char text[256] = {};
+  SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+class FrameTextsTest : public ::testing::Test {
+ protected:
+  testsupport::RegistryScope registry;
+  testsupport::MessageBoxRecorder boxes;
+  HelpRecorder help;
+  TestApp app;
+  FrameSession session{app};
+};
+
+struct MenuRow {
+  int line;
+  int popup;  // -1: the menu bar itself
+  UINT position;
+  UINT id;    // 0: separator
+  const char* text;
+};
+
+TEST_F(FrameTextsTest, MenuItemsCarryTheirTextsAccessKeysAndCommands) {
+  const MenuRow rows[] = {
+      {__LINE__, -1, 0, 0, "ﾌｧｲﾙ(\036F\037ﾌ)"},
+      {__LINE__, -1, 1, 0, "表示(\036V\037ﾋ)"},
+      {__LINE__, -1, 2, 0, "ﾍﾙﾌﾟ(\036H\037ﾍ)"},
+      {__LINE__, 0, 0, 32771, "環境設定(\036E\037ｶ)..."},
+      {__LINE__, 0, 1, 0, ""},
+      {__LINE__, 0, 2, 57665, "終了(\036X\037ﾘ)"},
+      {__LINE__, 1, 0, 59392, "ツールバー(\036T\037ﾂ)"},
+      {__LINE__, 1, 1, 59393, "ステータス バー(\036S\037ｽ)"},
+      {__LINE__, 2, 0, 57666, "索引(\036I\037ｻ)"},
+      {__LINE__, 2, 1, 57668, "ヘルプの使い方(\036U\037ﾍ)"},
+      {__LINE__, 2, 2, 0, ""},
+      {__LINE__, 2, 3, 57664, "バージョン情報(\036A\037ﾊ)..."},
+  };
+  HMENU bar = GetMenu(session.Window());
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenuItemCount(bar), 3);
+  const int counts[] = {3, 2, 4};
+  for (int popup = 0; popup < 3; ++popup) EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, popup)), counts[popup]);
+  for (const MenuRow& row : rows) {
+    HMENU menu = row.popup < 0 ? bar : GetSubMenu(bar, row.popup);
+    EXPECT_EQ(MenuText(menu, row.position), row.text) << "row at line " << row.line;
+    if (row.popup >= 0) {
+      EXPECT_EQ(GetMenuItemID(menu, static_cast<int>(row.position)), row.id) << "row at line " << row.line;
+    }
+  }
+}
+
+TEST_F(FrameTextsTest, HalfWidthKatakanaReachTheMenuAsSingleBytes) {
+  // ﾌｧｲﾙ( in code page 932, independent of how the test itself was compiled.
+  EXPECT_EQ(MenuText(GetMenu(session.Window()), 0).substr(0, 5), "\xCC\xA7\xB2\xD9(");
+}
+
+struct StringRow {
+  int line;
+  UINT id;
+  const char* text;
+};
+
+TEST_F(FrameTextsTest, CommandAndStatusStringsAreExact) {
+  const StringRow rows[] = {
+      {__LINE__, 32771, "環境設定\n環境設定"},
+      {__LINE__, 57665, "Nuvari の終了\n終了"},
+      {__LINE__, 57664, "ﾊﾞｰｼﾞｮﾝの情報\nﾊﾞｰｼﾞｮﾝ"},
+      {__LINE__, 57666, "ﾍﾙﾌﾟ ﾄﾋﾟｯｸの一覧"},
+      {__LINE__, 57668, "ﾍﾙﾌﾟの使い方を表示\nﾍﾙﾌﾟ"},
+      {__LINE__, 57669, "ｸﾘｯｸされたﾎﾞﾀﾝ、ﾒﾆｭｰまたはｳｨﾝﾄﾞｳのﾍﾙﾌﾟを表示\nﾍﾙﾌﾟ"},
+      {__LINE__, 57670, "現在のﾀｽｸまたはｺﾏﾝﾄﾞのﾍﾙﾌﾟを表示\nﾍﾙﾌﾟ"},
+      {__LINE__, 59392, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
+      {__LINE__, 59393, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
+      {__LINE__, 57345, " "},
+      {__LINE__, 57346, "ﾍﾙﾌﾟのﾄﾋﾟｯｸを指定してください。"},
+      {__LINE__, 59142, "ｶﾅ"},
+      {__LINE__, 59137, "CAP"},
+      {__LINE__, 59138, "NUM"},
+      {__LINE__, 59139, "SCRL"},
+  };
+  for (const StringRow& row : rows) {
+    char text[256];
+    std::memset(text, 0xCC, sizeof(text));
+    const int length = LoadStringA(GetModuleHandleA(nullptr), row.id, text, sizeof(text));
+    EXPECT_EQ(std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0), row.text)
+        << "row at line " << row.line;
+  }
+}
+
+struct AccelRow {
+  int line;
+  BYTE modifiers;
+  WORD key;
+  WORD command;
+};
+
+TEST_F(FrameTextsTest, AcceleratorTableHoldsTheSixteenKeys) {
+  const AccelRow rows[] = {
+      {__LINE__, FCONTROL, 'N', 57600},     {__LINE__, FCONTROL, 'O', 57601},
+      {__LINE__, FCONTROL, 'S', 57603},     {__LINE__, FCONTROL, 'P', 57607},
+      {__LINE__, FCONTROL, 'Z', 57643},     {__LINE__, FCONTROL, 'X', 57635},
+      {__LINE__, FCONTROL, 'C', 57634},     {__LINE__, FCONTROL, 'V', 57637},
+      {__LINE__, FALT, VK_BACK, 57643},     {__LINE__, FSHIFT, VK_DELETE, 57635},
+      {__LINE__, FCONTROL, VK_INSERT, 57634}, {__LINE__, FSHIFT, VK_INSERT, 57637},
+      {__LINE__, 0, VK_F6, 57680},          {__LINE__, FSHIFT, VK_F6, 57681},
+      {__LINE__, FSHIFT, VK_F1, 57669},     {__LINE__, 0, VK_F1, 57670},
+  };
+  HACCEL table = session.Frame().m_hAccelTable;
+  ASSERT_NE(table, nullptr);
+  ACCEL entries[32] = {};
+  const int count = CopyAcceleratorTableA(table, entries, 32);
+  ASSERT_EQ(count, 16);
+  for (int i = 0; i < count; ++i) {
+    const AccelRow& row = rows[i];
+    EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | row.modifiers)
+        << "row at line " << row.line;
+    EXPECT_EQ(entries[i].key, row.key) << "row at line " << row.line;
+    EXPECT_EQ(entries[i].cmd, row.command) << "row at line " << row.line;
+  }
+}
+
+TEST_F(FrameTextsTest, ToolbarHasFourButtonsAndAGapWithSixteenByFifteenImages) {
+  HWND toolbar = session.Bar(59392);
+  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+  const int commands[] = {32771, 57665, 0, 57664, 57669};
+  int image = 0;
+  for (int i = 0; i < 5; ++i) {
+    TBBUTTON button{};
+    ASSERT_TRUE(SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)));
+    EXPECT_EQ(button.idCommand, commands[i]) << "button " << i;
+    EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, commands[i] == 0) << "button " << i;
+    if (commands[i] != 0) {
+      EXPECT_EQ(button.iBitmap, image++) << "button " << i;
+    }
+  }
+  // The bitmap: four images of 16 x 15 side by side, 16 colours.
+  HRSRC info = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(2));  // RT_BITMAP
+  ASSERT_NE(info, nullptr);
+  const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, info)));
+  EXPECT_EQ(header->biWidth, 64);
+  EXPECT_EQ(header->biHeight, 15);
+  EXPECT_EQ(header->biBitCount, 4);
+}
+
+TEST_F(FrameTextsTest, ToolbarTooltipsAreTheSecondPartOfTheCommandStrings) {
+  HWND toolbar = session.Bar(59392);
+  HWND tooltips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tooltips, nullptr);
+  const std::pair<UINT, const char*> rows[] = {
+      {32771, "環境設定"}, {57665, "終了"}, {57664, "ﾊﾞｰｼﾞｮﾝ"}, {57669, "ﾍﾙﾌﾟ"}};
+  for (const auto& [command, text] : rows) {
+    char buffer[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = toolbar;
+    tool.uId = command;
+    tool.lpszText = buffer;
+    SendMessageA(tooltips, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(buffer, text) << "command " << command;
+  }
+}
+
+TEST_F(FrameTextsTest, StatusBarPromptsFollowTheMouseOverButtons) {
+  HWND toolbar = session.Bar(59392);
+  EXPECT_EQ(session.StatusText(), " ");
+  const std::pair<int, const char*> rows[] = {
+      {0, "環境設定"}, {1, "Nuvari の終了"}, {3, "ﾊﾞｰｼﾞｮﾝの情報"}, {4, "ｸﾘｯｸされたﾎﾞﾀﾝ、ﾒﾆｭｰまたはｳｨﾝﾄﾞｳのﾍﾙﾌﾟを表示"}};
+  for (const auto& [index, prompt] : rows) {
+    SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(index), 0);
+    EXPECT_EQ(session.StatusText(), prompt) << "button " << index;
+  }
+  SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  EXPECT_EQ(session.StatusText(), " ");
+}
+
+TEST_F(FrameTextsTest, StatusBarPromptsFollowTheSelectedMenuItem) {
+  HWND frame = session.Window();
+  HMENU bar = GetMenu(frame);
+  auto select = [&](UINT id, UINT flags, HMENU menu) {
+    SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(id, flags), reinterpret_cast<LPARAM>(menu));
+    return session.StatusText();
+  };
+  EXPECT_EQ(select(59392, MF_STRING, GetSubMenu(bar, 1)), "ﾂｰﾙ ﾊﾞｰの表示/非表示");
+  EXPECT_EQ(select(57666, MF_STRING, GetSubMenu(bar, 2)), "ﾍﾙﾌﾟ ﾄﾋﾟｯｸの一覧");
+  EXPECT_EQ(select(57665, MF_STRING, GetSubMenu(bar, 0)), "Nuvari の終了");
+  EXPECT_EQ(select(2, MF_POPUP, bar), " ");
+  EXPECT_EQ(select(57665, MF_STRING, GetSubMenu(bar, 0)), "Nuvari の終了");
+  EXPECT_EQ(select(0, 0xFFFF, nullptr), " ");  // the menu closed
+}
+
+TEST_F(FrameTextsTest, StatusBarHasAMessagePaneAndFourKeyIndicators) {
+  HWND status = session.Bar(59393);
+  int edges[8] = {};
+  ASSERT_EQ(SendMessageA(status, SB_GETPARTS, 8, reinterpret_cast<LPARAM>(edges)), 5);
+  RECT client{};
+  GetClientRect(status, &client);
+  // The message pane takes what the indicators leave; the last pane ends at the bar's edge.
+  for (int i = 1; i < 5; ++i) EXPECT_GT(edges[i], edges[i - 1]) << "pane " << i;
+  EXPECT_GT(edges[0], (client.right * 2) / 5);
+  EXPECT_EQ(edges[4], client.right);
+
+  KeyboardStateScope keyboard;
+  const std::pair<std::vector<int>, std::array<const char*, 4>> rows[] = {
+      {{}, {"", "", "", ""}},
+      {{VK_CAPITAL}, {"", "CAP", "", ""}},
+      {{VK_KANA, VK_NUMLOCK}, {"ｶﾅ", "", "NUM", ""}},
+      {{VK_KANA, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL}, {"ｶﾅ", "CAP", "NUM", "SCRL"}},
+      {{}, {"", "", "", ""}},
+  };
+  for (const auto& [keys, texts] : rows) {
+    keyboard.Set(keys);
+    // Coming back to the frame brings the indicators up to date.
+    SendMessageA(session.Window(), WM_ACTIVATE, WA_ACTIVE, 0);
+    for (int pane = 1; pane < 5; ++pane) EXPECT_EQ(PaneText(status, pane), texts[pane - 1]) << "pane " << pane;
+  }
+}
+
+TEST_F(FrameTextsTest, BarsThatCannotBeFilledAreReported) {
+  fw::CToolBar toolbar;
+  ASSERT_TRUE(toolbar.Create(session.Frame(), 4000));
+  EXPECT_FALSE(toolbar.LoadToolBar(999));  // no such toolbar
+  fw::CStatusBar status;
+  ASSERT_TRUE(status.Create(session.Frame(), 4001));
+  EXPECT_FALSE(status.SetIndicators({0, 4242}));  // an indicator without a string
+  EXPECT_TRUE(status.SetIndicators({0, 59137}));
+}
+
+}  // namespace
+}  // namespace frametest

@@ -1,0 +1,159 @@
+// The frame's help commands and context help reach WinHelp with the program's help file, the
+// right command and the right topic; the real WinHelpA is never called.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "FrameSession.h"
+#include "RegistryScope.h"
+
+namespace frametest {
+namespace {
+
+constexpr ULONG_PTR kFrameTopic = 0x20000 + 128;
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GetKeyboardState(savedKeys.data());
+    std::array<BYTE, 256> keys = savedKeys;
+    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
+    SetKeyboardState(keys.data());
+  }
+  void TearDown() override { SetKeyboardState(savedKeys.data()); }
+
+  // A click of the frame, seen by the frame while context help holds the mouse.
+  void ClickAt(HWND window, POINT inWindow) {
+    POINT point = inWindow;
+    MapWindowPoints(window, session.Window(), &point, 1);
+    SendMessageA(session.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    Pump(app);
+  }
+  POINT ButtonCenter(int index) {
+    RECT rect{};
+    SendMessageA(session.Bar(59392), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  }
+  void EnterContextHelp() {
+    SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(57669, 0), 0);
+    ASSERT_TRUE(session.Frame().InHelpMode());
+  }
+
+  std::array<BYTE, 256> savedKeys{};
+  testsupport::RegistryScope registry;
+  testsupport::MessageBoxRecorder boxes;
+  HelpRecorder help;
+  TestApp app;
+  FrameSession session{app};
+};
+
+struct HelpRow {
+  int line;
+  UINT command;
+  UINT helpCommand;
+  ULONG_PTR data;
+};
+
+TEST_F(HelpTest, HelpMenuCommandsOpenTheProgramsHelpFile) {
+  const HelpRow rows[] = {
+      {__LINE__, 57666, HELP_INDEX, 0},
+      {__LINE__, 57668, HELP_HELPONHELP, 0},
+      {__LINE__, 57670, HELP_CONTEXT, kFrameTopic},
+      {__LINE__, 57671, HELP_INDEX, 0},
+  };
+  for (const HelpRow& row : rows) {
+    help.calls.clear();
+    SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
+    ASSERT_EQ(help.calls.size(), 1u) << "row at line " << row.line;
+    EXPECT_EQ(help.calls[0].command, row.helpCommand) << "row at line " << row.line;
+    EXPECT_EQ(help.calls[0].data, row.data) << "row at line " << row.line;
+    EXPECT_EQ(help.calls[0].owner, session.Window()) << "row at line " << row.line;
+    EXPECT_EQ(help.calls[0].file, app.m_strHelpFilePath) << "row at line " << row.line;
+  }
+  // The file beside the program, named after it.
+  const std::string& file = app.m_strHelpFilePath;
+  ASSERT_GE(file.size(), 16u);
+  EXPECT_EQ(file.substr(file.size() - 16), "\\frame_tests.HLP");
+}
+
+TEST_F(HelpTest, F1OpensTheFramesTopicAndShiftF1StartsContextHelp) {
+  PostMessageA(session.View(), WM_KEYDOWN, VK_F1, 0x003B0001);
+  Pump(app);
+  ASSERT_EQ(help.calls.size(), 1u);
+  EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(help.calls[0].data, kFrameTopic);
+
+  std::array<BYTE, 256> keys{};
+  GetKeyboardState(keys.data());
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys.data());
+  PostMessageA(session.View(), WM_KEYDOWN, VK_F1, 0x003B0001);
+  Pump(app);
+  EXPECT_TRUE(session.Frame().InHelpMode());
+  EXPECT_EQ(help.calls.size(), 1u);
+}
+
+TEST_F(HelpTest, ContextHelpShowsItsPromptHoldsTheMouseAndAButtonClickOpensTheButtonsTopic) {
+  EnterContextHelp();
+  EXPECT_EQ(session.StatusText(), "ﾍﾙﾌﾟのﾄﾋﾟｯｸを指定してください。");
+  EXPECT_EQ(GetCapture(), session.Window());
+  ClickAt(session.Bar(59392), ButtonCenter(0));
+  ASSERT_EQ(help.calls.size(), 1u);
+  EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(help.calls[0].data, 0x10000u + 32771);
+  EXPECT_FALSE(session.Frame().InHelpMode());
+  EXPECT_NE(GetCapture(), session.Window());
+  EXPECT_EQ(session.StatusText(), " ");
+  EXPECT_TRUE(boxes.boxes.empty());  // the settings command did not run
+}
+
+TEST_F(HelpTest, ContextHelpClickTopicsDependOnWhatWasClicked) {
+  struct Row {
+    int line;
+    HWND window;
+    POINT point;
+    ULONG_PTR topic;
+  };
+  const Row rows[] = {
+      {__LINE__, session.Bar(59392), ButtonCenter(4), 0x10000u + 57669},
+      {__LINE__, session.Bar(59392), ButtonCenter(3), 0x10000u + 57664},
+      {__LINE__, session.View(), {5, 5}, kFrameTopic},
+      {__LINE__, session.Bar(59393), {3, 3}, 0x50000u + 59393},
+  };
+  for (const Row& row : rows) {
+    help.calls.clear();
+    EnterContextHelp();
+    ClickAt(row.window, row.point);
+    ASSERT_EQ(help.calls.size(), 1u) << "row at line " << row.line;
+    EXPECT_EQ(help.calls[0].data, row.topic) << "row at line " << row.line;
+  }
+}
+
+TEST_F(HelpTest, ContextHelpTurnsAMenuCommandIntoItsTopic) {
+  EnterContextHelp();
+  SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59392, 0), 0);
+  ASSERT_EQ(help.calls.size(), 1u);
+  EXPECT_EQ(help.calls[0].data, 0x10000u + 59392);
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));  // the toolbar was not hidden
+  EXPECT_FALSE(session.Frame().InHelpMode());
+}
+
+TEST_F(HelpTest, ContextHelpEndsWithoutHelpOnEscapeOrAClickOutside) {
+  EnterContextHelp();
+  PostMessageA(session.View(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  Pump(app);
+  EXPECT_FALSE(session.Frame().InHelpMode());
+  EXPECT_EQ(session.StatusText(), " ");
+
+  EnterContextHelp();
+  const RECT frame = WindowRect(session.Window());
+  ClickAt(session.Window(), {frame.right - frame.left + 50, 10});
+  EXPECT_FALSE(session.Frame().InHelpMode());
+  EXPECT_TRUE(help.calls.empty());
+}
+
+}  // namespace
+}  // namespace frametest
