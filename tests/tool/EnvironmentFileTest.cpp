@@ -1,0 +1,284 @@
+// The environment file through the real private-profile functions: recognition, defaults, the
+// pending list, the FreeCell path search, long values, and export as a fresh, complete file.
+#include <gtest/gtest.h>
+
+#include "ToolFixture.h"
+
+namespace tooltest {
+namespace {
+
+// A record whose every field differs from every default, to see what a read leaves untouched.
+EnvironmentRecord Sentinels() {
+  EnvironmentRecord r;
+  r.Path = "sentinel";
+  r.GameNo = r.Top = r.Left = r.IdleRow = r.AutoExit = r.GameOverYourWin = r.GameOverYourWinCnt = 0x7777;
+  r.Pending = {0x7777};
+  r.Rect = "sentinel";
+  r.icon = r.max = r.tool = r.status = 0x7777;
+  r.losses = r.lost = r.streak = r.stype = r.wins = r.won = r.messages = r.quick = r.dblclick = 0x7777;
+  return r;
+}
+
+EnvironmentRecord Sample() {
+  EnvironmentRecord r;
+  r.Path = "C:\\ゲーム\\ソフト\\freecell.exe";
+  r.GameNo = 617;
+  r.Top = -4;
+  r.Left = 120;
+  r.IdleRow = 1;
+  r.AutoExit = 0;
+  r.GameOverYourWin = 1;
+  r.GameOverYourWinCnt = 10;
+  r.Pending = {12, 0, 31999};
+  r.Rect = "0100 0050 0640 0540";
+  r.icon = 0;
+  r.max = 1;
+  r.tool = 0;
+  r.status = 1;
+  r.losses = 2;
+  r.lost = 7;
+  r.streak = -3;
+  r.stype = 1;
+  r.wins = 4;
+  r.won = 20;
+  r.messages = 1;
+  r.quick = 5;
+  r.dblclick = 0;
+  return r;
+}
+
+// Sample() as the file holds it, with quick and dblclick as given.
+std::string SampleFile(const char* quick, const char* dblclick) {
+  return std::string(
+             "[FreeCell]\r\n"
+             "Path=C:\\ゲーム\\ソフト\\freecell.exe\r\n"
+             "GameNo=617\r\nTop=-4\r\nLeft=120\r\nIdleRow=1\r\nAutoExit=0\r\nGameOverYourWin=1\r\n"
+             "GameOverYourWinCnt=10\r\nPending0=12\r\nPending1=0\r\nPending2=31999\r\n"
+             "[Window size]\r\n"
+             "Rect=0100 0050 0640 0540\r\nicon=0\r\nmax=1\r\ntool=0\r\nstatus=1\r\n"
+             "[FreeCellData]\r\n"
+             "losses=2\r\nlost=7\r\nstreak=-3\r\nstype=1\r\nwins=4\r\nwon=20\r\nmessages=1\r\nquick=") +
+         quick + "\r\ndblclick=" + dblclick + "\r\n";
+}
+
+class EnvironmentFileTest : public ToolTest {
+ protected:
+  // Writes the text as the file and loads it into a record of sentinels.
+  BOOL LoadText(const std::string& text) {
+    WriteFileBytes(FilePath("env.ini"), text);
+    m_dialog->m_record = Sentinels();
+    return m_dialog->LoadEnvironmentFile(FilePath("env.ini"));
+  }
+  const EnvironmentRecord& Record() const { return m_dialog->m_record; }
+};
+
+TEST_F(EnvironmentFileTest, MinimalFileGivesEveryDefault) {
+  UseFamily(WindowsFamily::Windows95);
+  PutFreeCellInto(SystemFolder());  // an existing path is kept as written
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("windows\\system\\freecell.exe") +
+                       "\r\nIdleRow=2\r\nAutoExit=0\r\n"));
+  const EnvironmentRecord& r = Record();
+  EXPECT_EQ(r.Path, FilePath("windows\\system\\freecell.exe"));
+  EXPECT_EQ(r.IdleRow, 2);
+  EXPECT_EQ(r.AutoExit, 0);
+  EXPECT_EQ(r.GameNo, 1);
+  EXPECT_TRUE(r.Pending.empty());
+  EXPECT_EQ(r.Top, 0);
+  EXPECT_EQ(r.Left, 0);
+  EXPECT_EQ(r.GameOverYourWin, 0);
+  EXPECT_EQ(r.GameOverYourWinCnt, 1);
+  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
+  EXPECT_EQ(r.icon, 0);
+  EXPECT_EQ(r.max, 0);
+  EXPECT_EQ(r.tool, 1);
+  EXPECT_EQ(r.status, 1);
+  for (int counter : {r.losses, r.lost, r.streak, r.stype, r.wins, r.won}) EXPECT_EQ(counter, 0);
+  EXPECT_EQ(r.messages, -1);
+  EXPECT_EQ(r.quick, -1);
+  EXPECT_EQ(r.dblclick, -1);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(EnvironmentFileTest, OnTheNtFamilyQuickAndDblclickAreNotRead) {
+  UseFamily(WindowsFamily::WindowsNT);
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
+  EXPECT_EQ(Record().quick, 0x7777);
+  EXPECT_EQ(Record().dblclick, 0x7777);
+}
+
+TEST_F(EnvironmentFileTest, FilesThatAreNoEnvironmentFilesAreRefused) {
+  const struct {
+    const char* name;
+    std::string text;
+  } rows[] = {
+      {"empty Path", "[FreeCell]\r\nPath=\r\nGameNo=3\r\nIdleRow=0\r\nAutoExit=1\r\n[Window size]\r\nRect=1\r\n"},
+      {"no Path", "[FreeCell]\r\nIdleRow=0\r\nAutoExit=1\r\n"},
+      {"no IdleRow", "[FreeCell]\r\nPath=x\r\nAutoExit=1\r\n"},
+      {"empty IdleRow", "[FreeCell]\r\nPath=x\r\nIdleRow=\r\nAutoExit=1\r\n"},
+      {"no AutoExit", "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\n"},
+      {"keys in another section", "[Other]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n"},
+      {"not an INI file", std::string("MZ\x90\0\3\0\0\0\4\0", 10)},
+      {"empty file", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_FALSE(LoadText(row.text));
+  }
+  m_dialog->m_record = Sentinels();
+  EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("missing.ini")));
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(EnvironmentFileTest, PendingListEndsAtTheFirstGapOrEmptyValue) {
+  const std::string head = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=0\r\nPending3=9\r\n"));
+  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5, 0}));
+  ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=\r\nPending2=9\r\n"));
+  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5}));
+  ASSERT_TRUE(LoadText(head + "Pending2=5\r\nPending1=-7\r\nPending0=8\r\n"));
+  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{8, -7, 5}));
+}
+
+TEST_F(EnvironmentFileTest, GameNoForms) {
+  const struct {
+    const char* line;
+    std::int32_t expected;
+  } rows[] = {
+      {"GameNo=abc\r\n", 0}, {"GameNo=12abc\r\n", 12}, {"GameNo=  -5\r\n", -5},
+      {"GameNo=+31999\r\n", 31999}, {"", 1}, {"GameNo=\r\n", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    ASSERT_TRUE(LoadText(std::string("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n") + row.line));
+    EXPECT_EQ(Record().GameNo, row.expected);
+  }
+}
+
+TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
+  const std::string file = "[FreeCell]\r\nPath=D:\\nowhere\\freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  ASSERT_TRUE(LoadText(file));
+  EXPECT_EQ(Record().Path, "D:\\nowhere\\freecell.exe") << "found nowhere: the text stays";
+
+  PutFreeCellInto(FilePath("windows\\system32"));
+  ASSERT_TRUE(LoadText(file));
+  EXPECT_EQ(Record().Path, "freecell.exe") << "the system folder's name with 32 appended";
+
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("*.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  EXPECT_EQ(Record().Path, "freecell.exe") << "a wildcard names no file";
+
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("env.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  EXPECT_EQ(Record().Path, FilePath("env.ini")) << "an existing file stays";
+}
+
+TEST_F(EnvironmentFileTest, FailedWindowsFolderQueryEndsTheSearch) {
+  PutFreeCellInto(SystemFolder());
+  m_dialog->m_freeCellFolders.windowsDirectory = [] { return std::optional<std::string>(); };
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=D:\\nowhere.exe\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  EXPECT_EQ(Record().Path, "D:\\nowhere.exe");
+}
+
+// Mended: a value longer than 255 characters was cut, possibly inside a double-byte character.
+TEST_F(EnvironmentFileTest, LongValuesAreReadWhole) {
+  std::string path = "D:\\";
+  while (path.size() < 254) path += 'a';
+  for (int i = 0; i < 40; ++i) path += "ソフト";  // a double-byte character straddles byte 255
+  path += "\\freecell.exe";
+  const std::string rect(600, '7');
+  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n[Window size]\r\nRect=" + rect +
+                       "\r\n"));
+  EXPECT_EQ(Record().Path, path);
+  EXPECT_EQ(Record().Rect, rect);
+}
+
+TEST_F(EnvironmentFileTest, ExportOnNtToNewFileWritesOptionsAsAbsent) {
+  UseFamily(WindowsFamily::WindowsNT);
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("new.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("new.ini")), SampleFile("-1", "-1"));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"環境データを読み出しました。"}));
+  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
+  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+  EXPECT_FALSE(ReadFileBytes(FilePath("new.ini.new"))) << "nothing left beside the file";
+}
+
+TEST_F(EnvironmentFileTest, ExportOnNtKeepsWhatAWindows95ExportLeftInTheFile) {
+  WriteFileBytes(FilePath("old.ini"), "[FreeCellData]\r\nquick=1\r\n");
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), SampleFile("1", "-1"));
+}
+
+TEST_F(EnvironmentFileTest, ExportOnWindows95WritesTheRecordsOptions) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteFileBytes(FilePath("old.ini"), "[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n");
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), SampleFile("5", "0"));
+}
+
+TEST_F(EnvironmentFileTest, ExportReplacesTheOldFileWholly) {
+  WriteFileBytes(FilePath("old.ini"),
+                 "; a comment\r\n[Mine]\r\nkeep=1\r\n[FreeCell]\r\nExtra=1\r\nPending0=1\r\nPending1=2\r\nPending2=3\r\n"
+                 "Pending3=4\r\nPending4=5\r\nPath=old\r\n");
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), SampleFile("-1", "-1"));
+
+  // Twice in a row through the same process: nothing of the first export survives the second.
+  m_dialog->m_record.Pending = {4};
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  const std::string written = ReadFileBytes(FilePath("old.ini")).value_or("");
+  EXPECT_NE(written.find("GameOverYourWinCnt=10\r\nPending0=4\r\n[Window size]"), std::string::npos) << written;
+}
+
+TEST_F(EnvironmentFileTest, ExportedFileReadsBackAsTheSameRecord) {
+  UseFamily(WindowsFamily::Windows95);
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("trip.ini")));
+  m_dialog->m_record = Sentinels();
+  ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("trip.ini")));
+  const EnvironmentRecord expected = Sample();
+  const EnvironmentRecord& r = Record();
+  EXPECT_EQ(r.Path, expected.Path);
+  EXPECT_EQ(r.Pending, expected.Pending);
+  EXPECT_EQ(r.Rect, expected.Rect);
+  EXPECT_EQ(std::vector<int>({r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt,
+                              r.icon, r.max, r.tool, r.status, r.losses, r.lost, r.streak, r.stype, r.wins, r.won,
+                              r.messages, r.quick, r.dblclick}),
+            std::vector<int>({617, -4, 120, 1, 0, 1, 10, 0, 1, 0, 1, 2, 7, -3, 1, 4, 20, 1, 5, 0}));
+}
+
+// Mended: a file that cannot be written was still reported as read out.
+TEST_F(EnvironmentFileTest, ExportIntoAMissingFolderIsReportedAsFailed) {
+  m_dialog->m_record = Sample();
+  const std::string path = FilePath("no such folder\\env.ini");
+  EXPECT_FALSE(m_dialog->SaveEnvironmentFile(path));
+  ASSERT_EQ(m_boxes.boxes.size(), 1u);
+  EXPECT_EQ(m_boxes.boxes[0].text,
+            "環境ファイルを書き込めませんでした。\n\n" + path + "\n\n書き込み先を確認してください。");
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
+  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+}
+
+// Mended: the old file was deleted before the new one was known to be writable.
+TEST_F(EnvironmentFileTest, FailedExportLeavesTheOldFileAsItWas) {
+  const std::string old = "[FreeCell]\r\nPath=mine\r\nIdleRow=0\r\nAutoExit=1\r\nPending0=77\r\n";
+  WriteFileBytes(FilePath("old.ini"), old);
+  // The fresh file cannot come into being where a folder of its name stands.
+  CreateDirectoryA(FilePath("old.ini.new").c_str(), nullptr);
+  m_dialog->m_record = Sample();
+  EXPECT_FALSE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), old);
+  ASSERT_EQ(m_boxes.boxes.size(), 1u);
+  EXPECT_NE(m_boxes.boxes[0].text.find("環境ファイルを書き込めませんでした。"), std::string::npos);
+}
+
+TEST_F(EnvironmentFileTest, StaleFreshFileOfAnInterruptedExportIsNotMixedIn) {
+  WriteFileBytes(FilePath("env.ini.new"), "[Stale]\r\nx=1\r\n[FreeCell]\r\nPending7=1\r\n");
+  m_dialog->m_record = Sample();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("env.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), SampleFile("-1", "-1"));
+}
+
+}  // namespace
+}  // namespace tooltest

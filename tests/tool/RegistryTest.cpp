@@ -1,0 +1,321 @@
+// The supervisor's registry keys as the tool reads, rewrites and deletes them, with the window
+// question of the import and the refusals while the supervisor runs.
+#include <gtest/gtest.h>
+
+#include "FileDialogDriver.h"
+#include "ToolFixture.h"
+
+namespace tooltest {
+namespace {
+
+using testsupport::ReadRegistryText;
+using testsupport::RegistryKeyExists;
+using testsupport::WriteRegistryDword;
+using testsupport::WriteRegistryText;
+using Values = std::vector<std::string>;
+
+// What the supervisor leaves behind after a session: five pending deals, a placement, its flags.
+void StoreSupervisorSession() {
+  const char* fc = testsupport::RegistryScope::kFreeCell;
+  WriteRegistryText(fc, "Path", "C:\\WINDOWS\\freecell.exe");
+  WriteRegistryText(fc, "GameNo", "250");
+  WriteRegistryText(fc, "Top", "33");
+  WriteRegistryText(fc, "Left", "44");
+  WriteRegistryText(fc, "IdleRow", "1");
+  WriteRegistryText(fc, "AutoExit", "0");
+  WriteRegistryText(fc, "GameOverYourWin", "1");
+  WriteRegistryText(fc, "GameOverYourWinCnt", "5");
+  for (int i = 0; i < 5; ++i) WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(100 + i));
+  const char* ws = testsupport::RegistryScope::kWindowSize;
+  WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
+  WriteRegistryDword(ws, "icon", 0);
+  WriteRegistryDword(ws, "max", 1);
+  WriteRegistryDword(ws, "tool", 0);
+  WriteRegistryDword(ws, "status", 1);
+}
+
+EnvironmentRecord FromFile() {
+  EnvironmentRecord r;
+  r.Path = "freecell.exe";
+  r.GameNo = 7;
+  r.Top = 1;
+  r.Left = 2;
+  r.IdleRow = 2;
+  r.AutoExit = 1;
+  r.GameOverYourWin = 0;
+  r.GameOverYourWinCnt = 3;
+  r.Pending = {9, 8, 7};
+  r.Rect = "0001 0002 0003 0004";
+  r.icon = 1;
+  r.max = 0;
+  r.tool = 1;
+  r.status = 0;
+  return r;
+}
+
+// A plain window with the supervisor's exact title, as the running supervisor's main window.
+class SupervisorWindow {
+ public:
+  explicit SupervisorWindow(const char* title) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ToolTestSupervisor";
+    RegisterClassA(&wc);
+    m_window = CreateWindowA("ToolTestSupervisor", title, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+  }
+  ~SupervisorWindow() { DestroyWindow(m_window); }
+  SupervisorWindow(const SupervisorWindow&) = delete;
+  SupervisorWindow& operator=(const SupervisorWindow&) = delete;
+
+ private:
+  HWND m_window;
+};
+
+class RegistryTest : public ToolTest {};
+
+TEST_F(RegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
+  PutFreeCellInto(WindowsFolder());
+  m_dialog->LoadFromRegistry();
+  const EnvironmentRecord& r = m_dialog->m_record;
+  EXPECT_EQ(r.Path, "freecell.exe");
+  EXPECT_EQ(std::vector<int>({r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt,
+                              r.icon, r.max, r.tool, r.status}),
+            std::vector<int>({1, 0, 0, 0, 1, 0, 1, 0, 0, 1, 1}));
+  EXPECT_TRUE(r.Pending.empty());
+  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
+  EXPECT_EQ(DescribeKey(kFreeCellKey), Values{});
+  EXPECT_EQ(DescribeKey(kWindowSizeKey), Values{});
+}
+
+TEST_F(RegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(m_dialog->m_record.Path, "");
+}
+
+TEST_F(RegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
+  PutFreeCellInto(WindowsFolder());
+  WriteRegistryText(kFreeCellKey, "Path", "D:\\nowhere.exe");
+  WriteRegistryText(kFreeCellKey, "GameNo", "");
+  WriteRegistryText(kFreeCellKey, "AutoExit", "");
+  WriteRegistryText(kFreeCellKey, "Top", "12abc");
+  WriteRegistryText(kWindowSizeKey, "Rect", "");
+  WriteRegistryText(kFreeCellKey, "Pending0", "3");
+  WriteRegistryText(kFreeCellKey, "Pending1", "0");
+  WriteRegistryText(kFreeCellKey, "Pending3", "5");
+  m_dialog->LoadFromRegistry();
+  const EnvironmentRecord& r = m_dialog->m_record;
+  EXPECT_EQ(r.Path, "D:\\nowhere.exe");
+  EXPECT_EQ(r.GameNo, 1);
+  EXPECT_EQ(r.AutoExit, 1);
+  EXPECT_EQ(r.Top, 12);
+  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
+  EXPECT_EQ(r.Pending, (std::vector<std::int32_t>{3, 0}));
+}
+
+TEST_F(RegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
+  StoreSupervisorSession();
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDYES};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(DescribeKey(kFreeCellKey),
+            (Values{"AutoExit=1", "GameNo=7", "GameOverYourWin=0", "GameOverYourWinCnt=3", "IdleRow=2", "Left=2",
+                    "Path=freecell.exe", "Pending0=9", "Pending1=8", "Pending2=7", "Top=1"}));
+  EXPECT_EQ(DescribeKey(kWindowSizeKey),
+            (Values{"Rect=0001 0002 0003 0004", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
+  ASSERT_EQ(m_boxes.boxes.size(), 2u);
+  EXPECT_EQ(m_boxes.boxes[0].text,
+            "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
+            "フリーセルが画面からはみ出すことがあります。");
+  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
+  EXPECT_EQ(m_boxes.boxes[1].text, "環境データを書き込みました。");
+  EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
+}
+
+TEST_F(RegistryTest, ImportWithNoKeepsThisPcsPlaces) {
+  StoreSupervisorSession();
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDNO};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "33");
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "44");
+  EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0200 0150 0740 0640");
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
+  EXPECT_EQ(DescribeKey(kWindowSizeKey),
+            (Values{"Rect=0200 0150 0740 0640", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
+}
+
+TEST_F(RegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDNO};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "0");
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "0");
+  EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0010 0010 0550 0500");
+}
+
+TEST_F(RegistryTest, ThreePendingOverFiveLeavesExactlyThree) {
+  StoreSupervisorSession();
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDYES};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Pending2"), "7");
+  EXPECT_FALSE(ReadRegistryText(kFreeCellKey, "Pending3"));
+  EXPECT_FALSE(ReadRegistryText(kFreeCellKey, "Pending4"));
+}
+
+TEST_F(RegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
+  StoreSupervisorSession();
+  WriteRegistryText("Software\\Talvenko\\Other", "x", "1");
+  EXPECT_TRUE(m_dialog->DeleteRegistry());
+  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+  EXPECT_TRUE(RegistryKeyExists("Software\\Talvenko\\Other"));
+  EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
+}
+
+TEST_F(RegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
+  StoreSupervisorSession();
+  const Values before = DescribeKey(kFreeCellKey);
+  m_boxes.answers = {IDNO};
+  m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
+  EXPECT_EQ(DescribeKey(kFreeCellKey), before);
+  ASSERT_EQ(m_boxes.boxes.size(), 1u);
+  EXPECT_EQ(m_boxes.boxes[0].text, "環境データを削除すると「Nuvari」は初期状態に戻ります。\n\n環境データを削除しますか？");
+  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+
+  m_boxes.answers = {IDYES};
+  m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
+  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+  EXPECT_EQ(BoxTexts().back(), "環境データを削除しました。");
+  EXPECT_EQ(m_boxes.boxes.back().type, UINT(MB_OK | MB_ICONINFORMATION));
+}
+
+TEST_F(RegistryTest, DeleteThenExportGivesDefaultsAndRecreatesTheKeys) {
+  StoreSupervisorSession();
+  PutFreeCellInto(SystemFolder());
+  ASSERT_TRUE(m_dialog->DeleteRegistry());
+  m_dialog->LoadFromRegistry();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("defaults.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("defaults.ini")),
+            "[FreeCell]\r\nPath=freecell.exe\r\nGameNo=1\r\nTop=0\r\nLeft=0\r\nIdleRow=0\r\nAutoExit=1\r\n"
+            "GameOverYourWin=0\r\nGameOverYourWinCnt=1\r\n"
+            "[Window size]\r\nRect=0010 0010 0550 0500\r\nicon=0\r\nmax=0\r\ntool=1\r\nstatus=1\r\n"
+            "[FreeCellData]\r\nlosses=0\r\nlost=0\r\nstreak=0\r\nstype=0\r\nwins=0\r\nwon=0\r\nmessages=-1\r\n"
+            "quick=-1\r\ndblclick=-1\r\n");
+  EXPECT_TRUE(RegistryKeyExists(kFreeCellKey));
+  EXPECT_TRUE(RegistryKeyExists(kWindowSizeKey));
+  EXPECT_EQ(DescribeKey(kFreeCellKey), Values{});
+}
+
+TEST_F(RegistryTest, FileWithoutPathExportedWhereNoFreeCellIsIsRefusedLater) {
+  m_dialog->LoadFromRegistry();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("nopath.ini")));
+  EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("nopath.ini")));
+}
+
+// Mended: registry writes that failed ended with "written" all the same.
+TEST_F(RegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
+  StoreSupervisorSession();
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDYES};
+  {
+    // The maker's key turned read-only: the application key can be neither removed nor created.
+    HKEY maker = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvenko", 0, KEY_ALL_ACCESS, &maker), ERROR_SUCCESS);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    alignas(DWORD) char aclBuffer[256] = {};  // room for one access-allowed entry
+    ACL* acl = reinterpret_cast<ACL*>(aclBuffer);
+    InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    ASSERT_EQ(RegSetKeySecurity(maker, DACL_SECURITY_INFORMATION, &descriptor), ERROR_SUCCESS);
+    RegCloseKey(maker);
+
+    m_dialog->SaveToRegistry();
+
+    // Full access again, so the scope can remove the key.
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvenko", 0, WRITE_DAC, &maker), ERROR_SUCCESS);
+    SetSecurityDescriptorDacl(&descriptor, FALSE, nullptr, FALSE);
+    RegSetKeySecurity(maker, DACL_SECURITY_INFORMATION, &descriptor);
+    RegCloseKey(maker);
+    FreeSid(everyone);
+  }
+  ASSERT_EQ(m_boxes.boxes.size(), 2u);
+  EXPECT_EQ(m_boxes.boxes[1].text, "次の環境データを書き込めませんでした。\n\n・Nuvari の設定（レジストリ）");
+  EXPECT_EQ(m_boxes.boxes[1].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
+}
+
+// Mended: an import or delete while the supervisor runs was silently undone by its next store.
+TEST_F(RegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
+  StoreSupervisorSession();
+  const Values before = DescribeKey(kFreeCellKey);
+  {
+    SupervisorWindow supervisor("Nuvari");
+    FileDialogAnswerer watchdog({""});  // a wrongly opened file dialog is cancelled, not left hanging
+    m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);
+    m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
+  }
+  EXPECT_EQ(DescribeKey(kFreeCellKey), before);
+  const std::string refusal = "「Nuvari」が起動しています。\n「Nuvari」を終了してから、もう一度実行してください。";
+  EXPECT_EQ(BoxTexts(), (Values{refusal, refusal}));
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
+}
+
+TEST_F(RegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
+  StoreSupervisorSession();
+  SupervisorWindow other("Nuvari ﾂｰﾙ");
+  m_boxes.answers = {IDYES};
+  m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
+  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+}
+
+TEST_F(RegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
+  WriteFileBytes(FilePath("other.ini"), "[Settings]\r\nPath=x\r\n");
+  WriteFileBytes(FilePath("good.ini"), "[FreeCell]\r\nPath=x.exe\r\nGameNo=42\r\nIdleRow=1\r\nAutoExit=0\r\n");
+  m_boxes.answers = {IDOK, IDYES, IDOK};
+  FileDialogAnswerer answerer({FilePath("other.ini"), FilePath("good.ini")});
+  m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);
+  const auto& seen = answerer.Finish();
+  ASSERT_EQ(seen.size(), 2u);
+  for (const SeenFileDialog& dialog : seen) {
+    EXPECT_EQ(dialog.fileName, "*.ini");
+    EXPECT_EQ(dialog.fileType, "環境ファイル(*.ini)");
+  }
+  EXPECT_EQ(BoxTexts(), (Values{"指定されたファイルは、Nuvariの環境ファイルではありません。\nもう一度ファイルを指定してください。",
+                                "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
+                                "フリーセルが画面からはみ出すことがあります。",
+                                "環境データを書き込みました。"}));
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "42");
+}
+
+TEST_F(RegistryTest, CancelledImportWritesNothing) {
+  StoreSupervisorSession();
+  const Values before = DescribeKey(kFreeCellKey);
+  FileDialogAnswerer answerer({""});
+  m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);
+  EXPECT_EQ(answerer.Finish().size(), 1u);
+  EXPECT_EQ(DescribeKey(kFreeCellKey), before);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+TEST_F(RegistryTest, ExportThroughTheSaveDialog) {
+  StoreSupervisorSession();
+  FileDialogAnswerer answerer({FilePath("saved")});
+  m_dialog->OnCmdMsg(IDC_BUTTON_EXPORT, BN_CLICKED, nullptr);
+  const auto& seen = answerer.Finish();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].fileName, "*.ini");
+  EXPECT_EQ(seen[0].fileType, "環境ファイル(*.ini)");
+  // The default extension was added to the typed name.
+  const std::string file = ReadFileBytes(FilePath("saved.ini")).value_or("");
+  EXPECT_EQ(file.rfind("[FreeCell]\r\nPath=C:\\WINDOWS\\freecell.exe\r\nGameNo=250\r\n", 0), 0u) << file;
+  EXPECT_EQ(BoxTexts(), Values{"環境データを読み出しました。"});
+}
+
+}  // namespace
+}  // namespace tooltest

@@ -1,0 +1,184 @@
+// FreeCell's statistics in both families' stores, through the Windows family seam, and the
+// classification of the running Windows.
+#include <gtest/gtest.h>
+
+#include "ToolFixture.h"
+
+namespace tooltest {
+namespace {
+
+using testsupport::ReadRegistryValue;
+using testsupport::WriteRegistryRaw;
+
+std::string Bytes(std::initializer_list<int> bytes) {
+  std::string text;
+  for (int b : bytes) text += static_cast<char>(b);
+  return text;
+}
+
+class StatisticsTest : public ToolTest {
+ protected:
+  void WriteCounter(const char* name, std::initializer_list<int> bytes, DWORD type = REG_DWORD) {
+    WriteRegistryRaw(kStatisticsKey, name, type, Bytes(bytes));
+  }
+  std::optional<std::string> StoredBytes(const char* name) const {
+    const auto value = ReadRegistryValue(kStatisticsKey, name);
+    if (!value) return std::nullopt;
+    return value->bytes;
+  }
+  const EnvironmentRecord& Record() const { return m_dialog->m_record; }
+  std::vector<int> Statistics() const {
+    const EnvironmentRecord& r = Record();
+    return {r.losses, r.lost, r.streak, r.stype, r.wins, r.won, r.messages, r.quick, r.dblclick};
+  }
+  // An import of a file, answering the window question with Yes.
+  void Import(const std::string& fileText) {
+    WriteFileBytes(FilePath("import.ini"), fileText);
+    ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("import.ini")));
+    m_boxes.answers = {IDYES, IDOK};
+    m_dialog->SaveToRegistry();
+  }
+};
+
+const char kImportHead[] = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\n";
+
+TEST_F(StatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteCounter("losses", {5, 0, 0, 0});
+  WriteCounter("lost", {0x44, 0x33, 0x22, 0x11});
+  WriteCounter("streak", {0xFF, 0xFF, 0xFF, 0xFF});
+  WriteCounter("stype", {1, 0, 0, 0}, REG_BINARY);
+  WriteCounter("wins", {0, 1, 0, 0});
+  WriteCounter("won", {20, 0, 0, 0});
+  WriteCounter("messages", {0xFF, 0xFF, 0xFF, 0xFF});
+  WriteCounter("quick", {1, 0, 0, 0});
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Statistics(), (std::vector<int>{5, 0x11223344, -1, 1, 256, 20, -1, 1, -1}));
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("w95.ini")));
+  const std::string file = ReadFileBytes(FilePath("w95.ini")).value_or("");
+  EXPECT_NE(file.find("[FreeCellData]\r\nlosses=5\r\nlost=287454020\r\nstreak=-1\r\nstype=1\r\nwins=256\r\nwon=20\r\n"
+                      "messages=-1\r\nquick=1\r\ndblclick=-1\r\n"),
+            std::string::npos)
+      << file;
+}
+
+TEST_F(StatisticsTest, Windows95ValueLongerThanFourBytesKeepsItsInitialValue) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteCounter("wins", {7, 0, 0, 0, 0});
+  WriteCounter("quick", {1, 0, 0, 0, 0, 0, 0, 0}, REG_QWORD);
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Record().wins, 0);
+  EXPECT_EQ(Record().quick, -1);
+}
+
+// Mended: a shorter value kept the high bytes of the value read before it.
+TEST_F(StatisticsTest, Windows95ValueShorterThanFourBytesIsZeroExtended) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteCounter("losses", {0x44, 0x33, 0x22, 0x11});
+  WriteCounter("lost", {5});
+  WriteCounter("streak", {0x01, 0x02}, REG_BINARY);
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Record().lost, 5);
+  EXPECT_EQ(Record().streak, 0x0201);
+}
+
+TEST_F(StatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteCounter("messages", {1, 0, 0, 0});
+  WriteCounter("quick", {1, 0, 0, 0});
+  WriteCounter("dblclick", {1, 0, 0, 0});
+  Import(std::string(kImportHead) + "losses=-1\r\nlost=3\r\nwins=258\r\nmessages=-1\r\nquick=0\r\n");
+  EXPECT_EQ(StoredBytes("losses"), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(ReadRegistryValue(kStatisticsKey, "losses")->type, DWORD(REG_DWORD));
+  EXPECT_EQ(StoredBytes("lost"), Bytes({3, 0, 0, 0}));
+  EXPECT_EQ(StoredBytes("wins"), Bytes({2, 1, 0, 0}));
+  EXPECT_EQ(StoredBytes("won"), Bytes({0, 0, 0, 0}));
+  EXPECT_FALSE(StoredBytes("messages"));
+  EXPECT_EQ(StoredBytes("quick"), Bytes({0, 0, 0, 0}));
+  EXPECT_FALSE(StoredBytes("dblclick")) << "missing in the file: absent";
+  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+}
+
+TEST_F(StatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesNothing) {
+  UseFamily(WindowsFamily::Windows95);
+  m_dialog->m_record.wins = 99;
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
+  Import(std::string(kImportHead) + "wins=4\r\n");
+  EXPECT_FALSE(testsupport::RegistryKeyExists(kStatisticsKey));
+  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+}
+
+TEST_F(StatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
+  WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n連敗=2\r\n敗=7\r\n連勝/連敗=-3\r\nstype=1\r\n連勝=4\r\n勝=20\r\nﾒｯｾｰｼﾞ=1\r\n"
+                                "[フリーセル]\r\n勝=99\r\n");
+  m_dialog->m_record.quick = 5;
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Statistics(), (std::vector<int>{2, 7, -3, 1, 4, 20, 1, -1, -1}));
+}
+
+TEST_F(StatisticsTest, NtExportWithoutMessagesThenImportRemovesIt) {
+  WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
+  testsupport::WriteRegistryText(kFreeCellKey, "Path", "freecell.exe");
+  m_dialog->LoadFromRegistry();
+  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("nt.ini")));
+  EXPECT_NE(ReadFileBytes(FilePath("nt.ini")).value_or("").find("won=3\r\nmessages=-1\r\n"), std::string::npos);
+
+  WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\nﾒｯｾｰｼﾞ=1\r\n勝=3\r\n");
+  ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("nt.ini")));
+  m_boxes.answers = {IDYES, IDOK};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n連敗=0\r\n敗=0\r\n連勝/連敗=0\r\nstype=0\r\n連勝=0\r\n");
+}
+
+TEST_F(StatisticsTest, Windows95FileImportedOnNtWritesTheSevenKeys) {
+  Import(std::string(kImportHead) +
+         "losses=1\r\nlost=2\r\nstreak=3\r\nstype=4\r\nwins=5\r\nwon=6\r\nmessages=0\r\nquick=1\r\ndblclick=1\r\n");
+  EXPECT_EQ(ReadFileBytes(m_entpackPath),
+            "[ﾌﾘｰｾﾙ]\r\n連敗=1\r\n敗=2\r\n連勝/連敗=3\r\nstype=4\r\n連勝=5\r\n勝=6\r\nﾒｯｾｰｼﾞ=0\r\n");
+}
+
+TEST_F(StatisticsTest, NtFileImportedOnWindows95RemovesQuickAndDblclick) {
+  UseFamily(WindowsFamily::Windows95);
+  WriteCounter("quick", {1, 0, 0, 0});
+  WriteCounter("dblclick", {1, 0, 0, 0});
+  Import(std::string(kImportHead) + "messages=1\r\nquick=-1\r\ndblclick=-1\r\n");
+  EXPECT_FALSE(StoredBytes("quick"));
+  EXPECT_FALSE(StoredBytes("dblclick"));
+  EXPECT_EQ(StoredBytes("messages"), Bytes({1, 0, 0, 0}));
+}
+
+TEST_F(StatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
+  UseFamily(WindowsFamily::Unsupported);
+  WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
+  const std::string unsupported = "サポートしていません。（Windows 95 でも Windows NT 4.0 でもありません。）";
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{unsupported});
+  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
+
+  m_boxes.boxes.clear();
+  Import(std::string(kImportHead) + "won=9\r\n");
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, "環境データを書き込みました。"}));
+  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "x");
+  EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
+}
+
+TEST_F(StatisticsTest, FailedVersionQueryLeavesStatisticsAloneSilently) {
+  UseFamily(WindowsFamily::Unknown);
+  WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
+  m_dialog->LoadFromRegistry();
+  EXPECT_EQ(Record().won, 0);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+}
+
+// Mended: a statistics store that could not be written still ended with "written".
+TEST_F(StatisticsTest, FailedEntpackWriteIsReportedByName) {
+  CreateDirectoryA(m_entpackPath.c_str(), nullptr);  // no file can be written where a folder stands
+  Import(std::string(kImportHead) + "won=9\r\n");
+  EXPECT_EQ(BoxTexts().back(), "次の環境データを書き込めませんでした。\n\n・フリーセルの成績（" + m_entpackPath + "）");
+  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "x") << "the settings were written all the same";
+}
+
+}  // namespace
+}  // namespace tooltest

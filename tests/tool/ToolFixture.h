@@ -1,0 +1,62 @@
+// Shared set-up of NuvariKit's in-process tests under Wine: a fresh registry, a private folder for
+// INI files and FreeCell candidates, message boxes recorded, and the Windows family chosen by the test.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "MessageBoxRecorder.h"
+#include "NuvariKitDlg.h"
+#include "RegistryScope.h"
+#include "WinApp.h"
+#include "WindowsFamily.h"
+
+namespace tooltest {
+
+// A file's bytes as they are on disk; nothing when it does not exist.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Names and contents of a registry key's values, sorted ("Path=text", "icon=dword:1", ...), so a
+// whole key compares in one assertion.
+std::vector<std::string> DescribeKey(const std::string& keyPath);
+
+class ToolTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kFreeCellKey = testsupport::RegistryScope::kFreeCell;
+  static constexpr const char* kWindowSizeKey = testsupport::RegistryScope::kWindowSize;
+  static constexpr const char* kStatisticsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Which family GetVersionExA reports: 1 Windows 95, 2 NT, others unsupported; nothing: the call fails.
+  void UsePlatform(std::optional<DWORD> platformId);
+  void UseFamily(WindowsFamily family);
+
+  // A path inside the test's own folder.
+  std::string FilePath(const std::string& name) const { return m_folder + "\\" + name; }
+  // The Windows and system folders the FreeCell search looks in, below the test's folder.
+  std::string WindowsFolder() const { return FilePath("windows"); }
+  std::string SystemFolder() const { return FilePath("windows\\system"); }
+  void PutFreeCellInto(const std::string& folder) const;
+
+  // The boxes' texts in order, and the last one.
+  std::vector<std::string> BoxTexts() const;
+
+  testsupport::RegistryScope m_registry;
+  fw::CWinApp m_app{"Nuvari"};
+  testsupport::MessageBoxRecorder m_boxes;
+  std::unique_ptr<CNuvariKitDlg> m_dialog;
+  std::string m_folder;
+  // FreeCell's Windows NT store, as it was before the test.
+  std::optional<std::string> m_savedEntpack;
+  std::string m_entpackPath;
+};
+
+}  // namespace tooltest
