@@ -1,0 +1,203 @@
+// The real supervisor driving the stand-in FreeCell under Wine: the run of deals, the win box left
+// to the player, the move question, the resign box, AutoExit, deal 32000 and a failed start.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+#include "RegistryScope.h"
+#include "SupervisorRun.h"
+#include "WindowSearch.h"
+
+namespace e2e {
+namespace {
+
+using nuvari::test::Match;
+
+struct Edition {
+  const char* name;
+  const char* switchValue;
+  const char* gameTitle;
+  const char* gameOver;
+  const char* moveToEmpty;
+};
+const Edition kHalf{"Half", "half", "ﾌﾘｰｾﾙ ｹﾞｰﾑ #", "ｹﾞｰﾑ ｵｰﾊﾞｰ", "空の列に移動"};
+const Edition kFull{"Full", "full", "フリーセル ゲーム #", "ゲーム オーバー", "空の列に移動..."};
+
+void PrintTo(const Edition& edition, std::ostream* out) { *out << edition.name; }
+
+std::string EditionSwitch(const Edition& edition) { return std::string("/edition=") + edition.switchValue; }
+
+class DealRun : public ::testing::TestWithParam<Edition> {};
+
+TEST_P(DealRun, DealsAreTypedConfirmedAndWonInOrder) {
+  const Edition& edition = GetParam();
+  SupervisorRun run;
+  // Deal 4 is lost: the sequence stops there and the stored number can be read in peace.
+  run.UseStandIn(EditionSwitch(edition) + " /autowin=300 /lose=4");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-lost 4", 1)) << "the run of deals did not reach deal 4";
+  EXPECT_EQ(run.Stored("GameNo"), "4");
+
+  int at = 0;
+  for (const char* deal : {"1", "2", "3"}) {
+    SCOPED_TRACE(deal);
+    const std::string n = deal;
+    const int set = run.Find("number-set " + n, at);
+    const int read = run.Find("number-read " + n, set);
+    const int ok = run.Find("dialog-ok " + n, read);
+    const int won = run.Find("deal-won " + n, ok);
+    const int yes = run.Find("button game-over yes", won);
+    ASSERT_GE(set, 0);
+    ASSERT_GT(read, set) << "typed, then read back";
+    ASSERT_GT(ok, read) << "confirmed after the read-back";
+    ASSERT_GT(won, ok);
+    ASSERT_GT(yes, won) << "the win box answered";
+    at = yes;
+  }
+  EXPECT_EQ(run.Count("dialog-ok 1") + run.Count("dialog-ok 2") + run.Count("dialog-ok 3"), 3)
+      << "each deal confirmed once";
+  EXPECT_TRUE(run.Close());
+  EXPECT_EQ(run.Stored("GameNo"), "4");
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, DealRun, ::testing::Values(kHalf, kFull),
+                         [](const ::testing::TestParamInfo<Edition>& test) { return std::string(test.param.name); });
+
+TEST(SupervisorFlow, EverySecondWinBoxIsLeftToThePlayer) {
+  SupervisorRun run;
+  run.UseStandIn("/edition=half /autowin=300");
+  run.Store("GameOverYourWin", "1");
+  run.Store("GameOverYourWinCnt", "2");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-won 2", 1));
+  // The second win was handed over (the sequence moved on) but its box stays.
+  const ULONGLONG deadline = GetTickCount64() + kStepMs;
+  while (run.Stored("GameNo") != "3" && GetTickCount64() < deadline) Sleep(20);
+  ASSERT_EQ(run.Stored("GameNo"), "3");
+  Sleep(1200);  // four ticks and more
+  EXPECT_EQ(run.Count("button game-over yes"), 1) << "only the first win box was answered";
+  HWND box = nuvari::test::FindDialog("ｹﾞｰﾑ ｵｰﾊﾞｰ", Match::Equals);
+  ASSERT_NE(box, nullptr) << "the second win box waits for the player";
+
+  // The player answers; the next deal is typed and the count starts again.
+  ASSERT_TRUE(nuvari::test::ClickButton(box, "はい", Match::Contains));
+  ASSERT_TRUE(run.WaitForCount("dialog-ok 3", 1));
+  ASSERT_TRUE(run.WaitForCount("button game-over yes", 3)) << "the third win box is answered again";
+  EXPECT_TRUE(run.Close());
+}
+
+class MoveQuestionRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(MoveQuestionRun, IsAnsweredAsIdleRowSays) {
+  const int idleRow = GetParam();
+  SupervisorRun run;
+  run.UseStandIn("/edition=full /askmove=200 /autowin=1500");
+  run.Store("IdleRow", std::to_string(idleRow));
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("open move-question", 1));
+  if (idleRow == 0) {
+    EXPECT_TRUE(run.WaitForCount("button move-question column", 1));
+  } else if (idleRow == 1) {
+    EXPECT_TRUE(run.WaitForCount("button move-question one-card", 1));
+  } else {
+    Sleep(1200);  // four ticks and more
+    EXPECT_EQ(run.Find("button move-question column"), -1);
+    EXPECT_EQ(run.Find("button move-question one-card"), -1);
+    HWND question = nuvari::test::FindDialog(kFull.moveToEmpty, Match::Equals);
+    ASSERT_NE(question, nullptr) << "the question waits for the player";
+    ASSERT_TRUE(nuvari::test::ClickButton(question, "列を移動する", Match::Contains));
+    EXPECT_TRUE(run.WaitForCount("button move-question column", 1));
+  }
+  EXPECT_TRUE(run.Close());
+}
+
+INSTANTIATE_TEST_SUITE_P(IdleRow, MoveQuestionRun, ::testing::Values(0, 1, 2));
+
+TEST(SupervisorFlow, TheResignBoxRecordsFreeCellsPositionBeforeYes) {
+  SupervisorRun run;
+  run.UseStandIn("/edition=half /askresign");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
+  HWND freeCell = run.FreeCellWindow(kHalf.gameTitle);
+  ASSERT_NE(freeCell, nullptr);
+  // The player moves FreeCell and asks it for another deal: FreeCell asks whether to resign.
+  SetWindowPos(freeCell, nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  ASSERT_TRUE(GetWindowPlacement(freeCell, &placement));
+  PostMessageA(freeCell, WM_KEYDOWN, VK_F3, 0);
+  ASSERT_TRUE(run.WaitForCount("button resign yes", 1));
+  EXPECT_EQ(run.Stored("Left"), std::to_string(placement.rcNormalPosition.left));
+  EXPECT_EQ(run.Stored("Top"), std::to_string(placement.rcNormalPosition.top));
+  EXPECT_TRUE(run.Close());
+}
+
+TEST(SupervisorFlow, QuittingClosesFreeCellAndStoresItsPlace) {
+  SupervisorRun run;
+  run.UseStandIn("/edition=full /askonclose");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
+  HWND freeCell = run.FreeCellWindow(kFull.gameTitle);
+  ASSERT_NE(freeCell, nullptr);
+  SetWindowPos(freeCell, nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  ASSERT_TRUE(GetWindowPlacement(freeCell, &placement));
+  EXPECT_TRUE(run.Close());
+  EXPECT_TRUE(run.WaitForCount("button resign yes", 1)) << "FreeCell's question answered with yes";
+  EXPECT_TRUE(run.WaitForCount("closed", 1));
+  EXPECT_EQ(run.Stored("Left"), std::to_string(placement.rcNormalPosition.left));
+  EXPECT_EQ(run.Stored("Top"), std::to_string(placement.rcNormalPosition.top));
+}
+
+TEST(SupervisorFlow, AutoExitEndsTheSupervisorWhenFreeCellHasGone) {
+  SupervisorRun run;
+  run.UseStandIn("/edition=half");  // AutoExit is on in a fresh registry
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
+  HWND freeCell = run.FreeCellWindow(kHalf.gameTitle);
+  ASSERT_NE(freeCell, nullptr);
+  PostMessageA(freeCell, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(run.WaitForCount("closed", 1));
+  const ULONGLONG closed = GetTickCount64();
+  ASSERT_TRUE(run.WaitForExit(kStepMs)) << "Nuvari did not close itself";
+  ::testing::Test::RecordProperty("ms_from_freecell_exit_to_nuvari_exit", std::to_string(GetTickCount64() - closed));
+  EXPECT_TRUE(testsupport::RegistryKeyExists(testsupport::RegistryScope::kWindowSize));
+  EXPECT_EQ(run.Stored("GameNo"), "1");
+}
+
+TEST(SupervisorFlow, Deal31999GoesThroughThePendingDealsTo32000) {
+  SupervisorRun run;
+  run.UseStandIn("/edition=half /autowin=300");
+  run.Store("GameNo", "31999");
+  run.Store("Pending0", "5");
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-won 31999", 1));
+  EXPECT_EQ(run.AnswerBox(), "32000番は、保留ゲームをクリアしないとできません。");
+  ASSERT_TRUE(run.WaitForCount("deal-won 5", 1)) << "the pending deal is tried next";
+  ASSERT_TRUE(run.WaitForCount("dialog-ok 32000", 1)) << "then deal 32000";
+  EXPECT_EQ(run.Stored("GameNo"), "32000");
+  EXPECT_EQ(run.Stored("Pending0"), std::nullopt);
+  EXPECT_EQ(run.AnswerBox(), "お疲れさまでした。") << "deal 32000 won";
+  const ULONGLONG deadline = GetTickCount64() + kStepMs;
+  while (run.Stored("GameNo") != "1" && GetTickCount64() < deadline) Sleep(20);
+  EXPECT_EQ(run.Stored("GameNo"), "1");
+  EXPECT_TRUE(run.Close());
+}
+
+TEST(SupervisorFlow, AFailedStartShowsItsMessage) {
+  SupervisorRun run;
+  run.Store("Path", "Z:\\no\\such\\folder\\freecell.exe");
+  ASSERT_TRUE(run.Start());
+  const auto text = run.AnswerBox();
+  ASSERT_TRUE(text.has_value());
+  EXPECT_EQ(text->rfind("フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =", 0), 0u) << *text;
+  EXPECT_EQ(run.Stored("AutoExit"), "0");
+  Sleep(1200);  // the supervisor stays without FreeCell
+  EXPECT_NE(run.MainWindow(), nullptr);
+  EXPECT_TRUE(run.Close());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,61 @@
+// One run of the real Nuvari.exe with the stand-in FreeCell, from a fresh registry: the settings
+// written first, Nuvari started, FreeCell's event log and Nuvari's own boxes watched from outside.
+// Every wait has a limit; whatever is still running at the end is ended.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ChildProcess.h"
+#include "LogFile.h"
+#include "RegistryScope.h"
+
+namespace e2e {
+
+// Long enough for a slow, shared machine; short enough that a hang fails the test in time.
+inline constexpr DWORD kStepMs = 15000;
+
+class SupervisorRun {
+ public:
+  SupervisorRun();
+  ~SupervisorRun();
+  SupervisorRun(const SupervisorRun&) = delete;
+  SupervisorRun& operator=(const SupervisorRun&) = delete;
+
+  // Path = the stand-in with these switches and its log; other settings as given.
+  void UseStandIn(const std::string& switches);
+  void Store(const std::string& name, const std::string& text);
+  std::optional<std::string> Stored(const std::string& name) const;
+
+  bool Start();
+  DWORD NuvariId() const { return m_nuvari ? m_nuvari->Id() : 0; }
+  // Nuvari's main window (its frame, not one of its boxes titled the same).
+  HWND MainWindow() const;
+  // Waits for one of Nuvari's message boxes; its text, after answering it with IDOK.
+  std::optional<std::string> AnswerBox();
+  // Closes Nuvari as the player does; true when it ended within the limit.
+  bool Close();
+  bool WaitForExit(DWORD timeoutMs) const;
+
+  const nuvari::test::LogFile& Log() const { return m_log; }
+  // Waits until the stand-in logged this line count times.
+  bool WaitForCount(const std::string& line, int count, DWORD timeoutMs = kStepMs) const;
+  int Count(const std::string& line) const;
+  // Position of the first line equal to line at or after from; -1 when none.
+  int Find(const std::string& line, int from = 0) const;
+  // FreeCell's main window while a deal is in play (its title starts with the text).
+  HWND FreeCellWindow(const char* gameTitle) const;
+
+ private:
+  testsupport::RegistryScope m_registry;
+  nuvari::test::LogFile m_log{"e2e-freecell"};
+  std::unique_ptr<nuvari::test::ChildProcess> m_nuvari;
+};
+
+// Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
+void EndStrayFreeCells();
+
+}  // namespace e2e
