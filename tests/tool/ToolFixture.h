@@ -13,18 +13,11 @@
 #include "MessageBoxRecorder.h"
 #include "NuvariKitDlg.h"
 #include "RegistryScope.h"
+#include "ToolTestFiles.h"
 #include "WinApp.h"
 #include "WindowsFamily.h"
 
 namespace tooltest {
-
-// A file's bytes as they are on disk; nothing when it does not exist.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-
-// Names and contents of a registry key's values, sorted ("Path=text", "icon=dword:1", ...), so a
-// whole key compares in one assertion.
-std::vector<std::string> DescribeKey(const std::string& keyPath);
 
 class ToolTest : public ::testing::Test {
  protected:
