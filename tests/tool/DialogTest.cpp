@@ -31,7 +31,7 @@ struct DialogFacts {
   bool aboutClosed = false;
 };
 
-class DialogTest : public ToolTest {
+class KitDialogTest : public ToolTest {
  protected:
   // Runs the main dialog; `act` gets its window on the helper thread and must close it.
   INT_PTR RunDialog(const std::function<void(HWND)>& act) {
@@ -53,7 +53,7 @@ class DialogTest : public ToolTest {
   bool m_forcedClose = false;
 };
 
-TEST_F(DialogTest, MainDialogCarriesItsMenuItemIconsAndButtons) {
+TEST_F(KitDialogTest, MainDialogCarriesItsMenuItemIconsAndButtons) {
   DialogFacts facts;
   RunDialog([&](HWND window) {
     facts.found = true;
@@ -93,7 +93,7 @@ TEST_F(DialogTest, MainDialogCarriesItsMenuItemIconsAndButtons) {
   EXPECT_FALSE(facts.updatePending);
 }
 
-TEST_F(DialogTest, VersionItemOpensTheVersionBox) {
+TEST_F(KitDialogTest, VersionItemOpensTheVersionBox) {
   DialogFacts facts;
   const INT_PTR result = RunDialog([&](HWND window) {
     // The system may set the low four bits of a system command: they do not count.
@@ -113,7 +113,7 @@ TEST_F(DialogTest, VersionItemOpensTheVersionBox) {
   EXPECT_EQ(result, IDCANCEL) << "the system menu's close command closes the dialog as usual";
 }
 
-TEST_F(DialogTest, EscClosesTheDialog) {
+TEST_F(KitDialogTest, EscClosesTheDialog) {
   const INT_PTR result = RunDialog([](HWND window) {
     HWND focused = GetDlgItem(window, IDC_BUTTON_EXPORT);
     PostMessageA(focused, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
@@ -121,7 +121,7 @@ TEST_F(DialogTest, EscClosesTheDialog) {
   EXPECT_EQ(result, IDCANCEL);
 }
 
-TEST_F(DialogTest, ExitButtonClosesTheDialog) {
+TEST_F(KitDialogTest, ExitButtonClosesTheDialog) {
   EXPECT_EQ(RunDialog([](HWND window) { PressButton(window, IDOK); }), IDOK);
 }
 

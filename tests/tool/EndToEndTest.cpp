@@ -46,7 +46,7 @@ std::string WindowsFolder() {
   return folder;
 }
 
-class EndToEndTest : public ::testing::Test {
+class KitEndToEndTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_folder = CurrentFolder() + "\\tool-e2e";
@@ -115,7 +115,7 @@ class EndToEndTest : public ::testing::Test {
   HWND m_main = nullptr;
 };
 
-TEST_F(EndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
+TEST_F(KitEndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
   StoreSupervisorSession();
   const Values freeCell = DescribeKey(testsupport::RegistryScope::kFreeCell);
   const Values windowSize = DescribeKey(testsupport::RegistryScope::kWindowSize);

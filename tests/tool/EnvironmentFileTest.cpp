@@ -170,13 +170,6 @@ TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
   EXPECT_EQ(Record().Path, FilePath("env.ini")) << "an existing file stays";
 }
 
-TEST_F(EnvironmentFileTest, FailedWindowsFolderQueryEndsTheSearch) {
-  PutFreeCellInto(SystemFolder());
-  m_dialog->m_freeCellFolders.windowsDirectory = [] { return std::optional<std::string>(); };
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=D:\\nowhere.exe\r\nIdleRow=0\r\nAutoExit=1\r\n"));
-  EXPECT_EQ(Record().Path, "D:\\nowhere.exe");
-}
-
 // Mended: a value longer than 255 characters was cut, possibly inside a double-byte character.
 TEST_F(EnvironmentFileTest, LongValuesAreReadWhole) {
   std::string path = "D:\\";

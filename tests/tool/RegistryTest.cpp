@@ -73,9 +73,9 @@ class SupervisorWindow {
   HWND m_window;
 };
 
-class RegistryTest : public ToolTest {};
+class KitRegistryTest : public ToolTest {};
 
-TEST_F(RegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
+TEST_F(KitRegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
   PutFreeCellInto(WindowsFolder());
   m_dialog->LoadFromRegistry();
   const EnvironmentRecord& r = m_dialog->m_record;
@@ -89,12 +89,12 @@ TEST_F(RegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
   EXPECT_EQ(DescribeKey(kWindowSizeKey), Values{});
 }
 
-TEST_F(RegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
+TEST_F(KitRegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
   m_dialog->LoadFromRegistry();
   EXPECT_EQ(m_dialog->m_record.Path, "");
 }
 
-TEST_F(RegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
+TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
   PutFreeCellInto(WindowsFolder());
   WriteRegistryText(kFreeCellKey, "Path", "D:\\nowhere.exe");
   WriteRegistryText(kFreeCellKey, "GameNo", "");
@@ -114,7 +114,7 @@ TEST_F(RegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
   EXPECT_EQ(r.Pending, (std::vector<std::int32_t>{3, 0}));
 }
 
-TEST_F(RegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
+TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   StoreSupervisorSession();
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDYES};
@@ -133,7 +133,7 @@ TEST_F(RegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
-TEST_F(RegistryTest, ImportWithNoKeepsThisPcsPlaces) {
+TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
   StoreSupervisorSession();
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDNO};
@@ -146,7 +146,7 @@ TEST_F(RegistryTest, ImportWithNoKeepsThisPcsPlaces) {
             (Values{"Rect=0200 0150 0740 0640", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
 }
 
-TEST_F(RegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
+TEST_F(KitRegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDNO};
   m_dialog->SaveToRegistry();
@@ -155,7 +155,7 @@ TEST_F(RegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
   EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0010 0010 0550 0500");
 }
 
-TEST_F(RegistryTest, ThreePendingOverFiveLeavesExactlyThree) {
+TEST_F(KitRegistryTest, ThreePendingOverFiveLeavesExactlyThree) {
   StoreSupervisorSession();
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDYES};
@@ -165,7 +165,7 @@ TEST_F(RegistryTest, ThreePendingOverFiveLeavesExactlyThree) {
   EXPECT_FALSE(ReadRegistryText(kFreeCellKey, "Pending4"));
 }
 
-TEST_F(RegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
+TEST_F(KitRegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
   StoreSupervisorSession();
   WriteRegistryText("Software\\Talvenko\\Other", "x", "1");
   EXPECT_TRUE(m_dialog->DeleteRegistry());
@@ -174,7 +174,7 @@ TEST_F(RegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
   EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
 }
 
-TEST_F(RegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
+TEST_F(KitRegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
   StoreSupervisorSession();
   const Values before = DescribeKey(kFreeCellKey);
   m_boxes.answers = {IDNO};
@@ -191,7 +191,7 @@ TEST_F(RegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
   EXPECT_EQ(m_boxes.boxes.back().type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
-TEST_F(RegistryTest, DeleteThenExportGivesDefaultsAndRecreatesTheKeys) {
+TEST_F(KitRegistryTest, DeleteThenExportGivesDefaultsAndRecreatesTheKeys) {
   StoreSupervisorSession();
   PutFreeCellInto(SystemFolder());
   ASSERT_TRUE(m_dialog->DeleteRegistry());
@@ -208,14 +208,14 @@ TEST_F(RegistryTest, DeleteThenExportGivesDefaultsAndRecreatesTheKeys) {
   EXPECT_EQ(DescribeKey(kFreeCellKey), Values{});
 }
 
-TEST_F(RegistryTest, FileWithoutPathExportedWhereNoFreeCellIsIsRefusedLater) {
+TEST_F(KitRegistryTest, FileWithoutPathExportedWhereNoFreeCellIsIsRefusedLater) {
   m_dialog->LoadFromRegistry();
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("nopath.ini")));
   EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("nopath.ini")));
 }
 
 // Mended: registry writes that failed ended with "written" all the same.
-TEST_F(RegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
+TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
   StoreSupervisorSession();
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDYES};
@@ -251,7 +251,7 @@ TEST_F(RegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
 }
 
 // Mended: an import or delete while the supervisor runs was silently undone by its next store.
-TEST_F(RegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
+TEST_F(KitRegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
   StoreSupervisorSession();
   const Values before = DescribeKey(kFreeCellKey);
   {
@@ -266,7 +266,7 @@ TEST_F(RegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
   EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
 }
 
-TEST_F(RegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
+TEST_F(KitRegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
   StoreSupervisorSession();
   SupervisorWindow other("Nuvari ﾂｰﾙ");
   m_boxes.answers = {IDYES};
@@ -274,7 +274,7 @@ TEST_F(RegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
   EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
 }
 
-TEST_F(RegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
+TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
   WriteFileBytes(FilePath("other.ini"), "[Settings]\r\nPath=x\r\n");
   WriteFileBytes(FilePath("good.ini"), "[FreeCell]\r\nPath=x.exe\r\nGameNo=42\r\nIdleRow=1\r\nAutoExit=0\r\n");
   m_boxes.answers = {IDOK, IDYES, IDOK};
@@ -293,7 +293,7 @@ TEST_F(RegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "42");
 }
 
-TEST_F(RegistryTest, CancelledImportWritesNothing) {
+TEST_F(KitRegistryTest, CancelledImportWritesNothing) {
   StoreSupervisorSession();
   const Values before = DescribeKey(kFreeCellKey);
   FileDialogAnswerer answerer({""});
@@ -303,7 +303,7 @@ TEST_F(RegistryTest, CancelledImportWritesNothing) {
   EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
-TEST_F(RegistryTest, ExportThroughTheSaveDialog) {
+TEST_F(KitRegistryTest, ExportThroughTheSaveDialog) {
   StoreSupervisorSession();
   FileDialogAnswerer answerer({FilePath("saved")});
   m_dialog->OnCmdMsg(IDC_BUTTON_EXPORT, BN_CLICKED, nullptr);

@@ -16,7 +16,7 @@ std::string Bytes(std::initializer_list<int> bytes) {
   return text;
 }
 
-class StatisticsTest : public ToolTest {
+class KitStatisticsTest : public ToolTest {
  protected:
   void WriteCounter(const char* name, std::initializer_list<int> bytes, DWORD type = REG_DWORD) {
     WriteRegistryRaw(kStatisticsKey, name, type, Bytes(bytes));
@@ -42,7 +42,7 @@ class StatisticsTest : public ToolTest {
 
 const char kImportHead[] = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\n";
 
-TEST_F(StatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
+TEST_F(KitStatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("losses", {5, 0, 0, 0});
   WriteCounter("lost", {0x44, 0x33, 0x22, 0x11});
@@ -62,7 +62,7 @@ TEST_F(StatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
       << file;
 }
 
-TEST_F(StatisticsTest, Windows95ValueLongerThanFourBytesKeepsItsInitialValue) {
+TEST_F(KitStatisticsTest, Windows95ValueLongerThanFourBytesKeepsItsInitialValue) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("wins", {7, 0, 0, 0, 0});
   WriteCounter("quick", {1, 0, 0, 0, 0, 0, 0, 0}, REG_QWORD);
@@ -72,7 +72,7 @@ TEST_F(StatisticsTest, Windows95ValueLongerThanFourBytesKeepsItsInitialValue) {
 }
 
 // Mended: a shorter value kept the high bytes of the value read before it.
-TEST_F(StatisticsTest, Windows95ValueShorterThanFourBytesIsZeroExtended) {
+TEST_F(KitStatisticsTest, Windows95ValueShorterThanFourBytesIsZeroExtended) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("losses", {0x44, 0x33, 0x22, 0x11});
   WriteCounter("lost", {5});
@@ -82,7 +82,7 @@ TEST_F(StatisticsTest, Windows95ValueShorterThanFourBytesIsZeroExtended) {
   EXPECT_EQ(Record().streak, 0x0201);
 }
 
-TEST_F(StatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
+TEST_F(KitStatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("messages", {1, 0, 0, 0});
   WriteCounter("quick", {1, 0, 0, 0});
@@ -99,7 +99,7 @@ TEST_F(StatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
   EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
 }
 
-TEST_F(StatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesNothing) {
+TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesNothing) {
   UseFamily(WindowsFamily::Windows95);
   m_dialog->m_record.wins = 99;
   m_dialog->LoadFromRegistry();
@@ -109,7 +109,7 @@ TEST_F(StatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesN
   EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
 }
 
-TEST_F(StatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
+TEST_F(KitStatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
   WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n連敗=2\r\n敗=7\r\n連勝/連敗=-3\r\nstype=1\r\n連勝=4\r\n勝=20\r\nﾒｯｾｰｼﾞ=1\r\n"
                                 "[フリーセル]\r\n勝=99\r\n");
   m_dialog->m_record.quick = 5;
@@ -117,7 +117,7 @@ TEST_F(StatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
   EXPECT_EQ(Statistics(), (std::vector<int>{2, 7, -3, 1, 4, 20, 1, -1, -1}));
 }
 
-TEST_F(StatisticsTest, NtExportWithoutMessagesThenImportRemovesIt) {
+TEST_F(KitStatisticsTest, NtExportWithoutMessagesThenImportRemovesIt) {
   WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
   testsupport::WriteRegistryText(kFreeCellKey, "Path", "freecell.exe");
   m_dialog->LoadFromRegistry();
@@ -131,14 +131,14 @@ TEST_F(StatisticsTest, NtExportWithoutMessagesThenImportRemovesIt) {
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n連敗=0\r\n敗=0\r\n連勝/連敗=0\r\nstype=0\r\n連勝=0\r\n");
 }
 
-TEST_F(StatisticsTest, Windows95FileImportedOnNtWritesTheSevenKeys) {
+TEST_F(KitStatisticsTest, Windows95FileImportedOnNtWritesTheSevenKeys) {
   Import(std::string(kImportHead) +
          "losses=1\r\nlost=2\r\nstreak=3\r\nstype=4\r\nwins=5\r\nwon=6\r\nmessages=0\r\nquick=1\r\ndblclick=1\r\n");
   EXPECT_EQ(ReadFileBytes(m_entpackPath),
             "[ﾌﾘｰｾﾙ]\r\n連敗=1\r\n敗=2\r\n連勝/連敗=3\r\nstype=4\r\n連勝=5\r\n勝=6\r\nﾒｯｾｰｼﾞ=0\r\n");
 }
 
-TEST_F(StatisticsTest, NtFileImportedOnWindows95RemovesQuickAndDblclick) {
+TEST_F(KitStatisticsTest, NtFileImportedOnWindows95RemovesQuickAndDblclick) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("quick", {1, 0, 0, 0});
   WriteCounter("dblclick", {1, 0, 0, 0});
@@ -148,7 +148,7 @@ TEST_F(StatisticsTest, NtFileImportedOnWindows95RemovesQuickAndDblclick) {
   EXPECT_EQ(StoredBytes("messages"), Bytes({1, 0, 0, 0}));
 }
 
-TEST_F(StatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
+TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   UseFamily(WindowsFamily::Unsupported);
   WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
   const std::string unsupported = "サポートしていません。（Windows 95 でも Windows NT 4.0 でもありません。）";
@@ -164,7 +164,7 @@ TEST_F(StatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
 }
 
-TEST_F(StatisticsTest, FailedVersionQueryLeavesStatisticsAloneSilently) {
+TEST_F(KitStatisticsTest, FailedVersionQueryLeavesStatisticsAloneSilently) {
   UseFamily(WindowsFamily::Unknown);
   WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
   m_dialog->LoadFromRegistry();
@@ -173,7 +173,7 @@ TEST_F(StatisticsTest, FailedVersionQueryLeavesStatisticsAloneSilently) {
 }
 
 // Mended: a statistics store that could not be written still ended with "written".
-TEST_F(StatisticsTest, FailedEntpackWriteIsReportedByName) {
+TEST_F(KitStatisticsTest, FailedEntpackWriteIsReportedByName) {
   CreateDirectoryA(m_entpackPath.c_str(), nullptr);  // no file can be written where a folder stands
   Import(std::string(kImportHead) + "won=9\r\n");
   EXPECT_EQ(BoxTexts().back(), "次の環境データを書き込めませんでした。\n\n・フリーセルの成績（" + m_entpackPath + "）");
