@@ -100,6 +100,7 @@ TEST_P(DealFlow, AskResignGuardsANewDealDuringPlay) {
   ASSERT_NE(resign, nullptr);
   ASSERT_TRUE(ClickButton(resign, "いいえ"));
   ASSERT_TRUE(freeCell.Log().WaitForLine("button resign no", kWaitMs));
+  ASSERT_TRUE(nuvari::test::WaitUntilDestroyed(resign, kWaitMs));
   EXPECT_EQ(FindTopLevel(edition.selectGame, Match::Equals, freeCell.Process().Id()), nullptr);
 
   PostMessageA(freeCell.MainWindow(), WM_KEYDOWN, VK_F3, 0);

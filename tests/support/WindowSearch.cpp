@@ -79,6 +79,15 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs) {
   }
 }
 
+bool WaitUntilDestroyed(HWND window, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (!IsWindow(window)) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(kPollMs);
+  }
+}
+
 HWND FindChildByText(HWND parent, std::string_view text, Match match) {
   for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     if (Matches(WindowText(child), text, match)) return child;

@@ -23,6 +23,9 @@ HWND FindDialog(std::string_view text, Match match, DWORD processId = 0);
 HWND WaitForDialog(std::string_view text, Match match, DWORD timeoutMs, DWORD processId = 0);
 // True when the window is gone (destroyed or hidden) within the time limit.
 bool WaitUntilGone(HWND window, DWORD timeoutMs);
+// True when the window is destroyed within the time limit. A modal box is hidden before its loop
+// ends, and a key posted in between is dispatched by that loop, past the program's accelerators.
+bool WaitUntilDestroyed(HWND window, DWORD timeoutMs);
 
 // A direct child of parent whose text matches; nullptr when there is none.
 HWND FindChildByText(HWND parent, std::string_view text, Match match);
