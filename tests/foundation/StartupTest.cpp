@@ -45,6 +45,25 @@ void ExpectRefusedStart() {
 
 }  // namespace
 
+// A harmless command line in place of FreeCell, and the supervisor kept open without it.
+static void StoreHarmlessSettings() {
+  testsupport::WriteRegistryText(RegistryScope::kFreeCell, "Path", "C:\\windows\\system32\\cmd.exe /c exit");
+  testsupport::WriteRegistryText(RegistryScope::kFreeCell, "AutoExit", "0");
+}
+
+TEST(Startup, ASecondCopyIsRefusedWhileTheFirstRuns) {
+  RegistryScope registry;
+  StoreHarmlessSettings();
+  ChildProcess first(NuvariCommandLine());
+  HWND frame = nuvari::test::WaitForTopLevel("Nuvari", Match::Equals, kWaitMs, first.Id());
+  ASSERT_NE(frame, nullptr);
+  // What the second copy might touch is gone; a refused start must not bring it back.
+  testsupport::DeleteRegistryTree(RegistryScope::kMakerKey);
+  ExpectRefusedStart();
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(first.WaitForExit(kWaitMs).has_value());
+}
+
 TEST(Startup, AWindowTitledNuvariBlocksASecondStart) {
   RegistryScope registry;
   TitledWindow running("Nuvari");
@@ -60,9 +79,7 @@ TEST(Startup, ACopyStartedAtTheSameInstantIsRefusedByTheMutex) {
 
 TEST(Startup, ATitleThatOnlyContainsNuvariDoesNotBlock) {
   RegistryScope registry;
-  // A harmless command line in place of FreeCell, and the supervisor kept open without it.
-  testsupport::WriteRegistryText(RegistryScope::kFreeCell, "Path", "C:\\windows\\system32\\cmd.exe /c exit");
-  testsupport::WriteRegistryText(RegistryScope::kFreeCell, "AutoExit", "0");
+  StoreHarmlessSettings();
   TitledWindow settings("Nuvari（環境設定）");
   ChildProcess nuvari(NuvariCommandLine());
   ASSERT_TRUE(nuvari.Started());
