@@ -9,13 +9,11 @@
 
 namespace names = settings_names;
 
-std::string settings_names::PendingName(int position) { return "Pending" + nuvari::FormatInt(position); }
-
 namespace {
 
 fw::CWinApp& App() { return *fw::GetApp(); }
 
-std::string ReadText(const char* entry) { return App().GetProfileString(names::kSection, entry); }
+std::string ReadText(const char* entry) { return App().GetProfileString(names::kFreeCell, entry); }
 
 // An empty or missing text takes the default before it becomes a number.
 int ReadNumber(const char* entry, const char* defaultText) {
@@ -25,7 +23,7 @@ int ReadNumber(const char* entry, const char* defaultText) {
 }
 
 void WriteNumber(const std::string& entry, int value) {
-  App().WriteProfileString(names::kSection, entry, nuvari::FormatInt(value).c_str());
+  App().WriteProfileString(names::kFreeCell, entry, nuvari::FormatInt(value).c_str());
 }
 
 }  // namespace
@@ -64,7 +62,7 @@ BOOL CNuvariDoc::ReadSettings() {
 }
 
 void CNuvariDoc::WriteSettings() {
-  App().WriteProfileString(names::kSection, names::kPath, m_strPath.c_str());
+  App().WriteProfileString(names::kFreeCell, names::kPath, m_strPath.c_str());
   WriteNumber(names::kGameNo, m_nGameNo);
   WriteNumber(names::kTop, m_nTop);
   WriteNumber(names::kLeft, m_nLeft);
@@ -75,7 +73,7 @@ void CNuvariDoc::WriteSettings() {
   for (int i = 0; i < m_nPendingCount; ++i) WriteNumber(names::PendingName(i), m_arrPending[i]);
   // Only positions this run read or wrote are removed.
   for (int i = m_nPendingCount; i < m_nStoredPendingCount; ++i)
-    App().WriteProfileString(names::kSection, names::PendingName(i), nullptr);
+    App().WriteProfileString(names::kFreeCell, names::PendingName(i), nullptr);
   m_nStoredPendingCount = m_nPendingCount;
 }
 

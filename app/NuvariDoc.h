@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Document.h"
+#include "StoreNames.h"
 
 // The record as the view hands it over, in its stored order.
 struct SettingsRecord {
@@ -49,16 +50,4 @@ class CNuvariDoc : public fw::CDocument {
 };
 
 // Registry names of the record.
-namespace settings_names {
-inline constexpr char kSection[] = "FreeCell";
-inline constexpr char kPath[] = "Path";
-inline constexpr char kGameNo[] = "GameNo";
-inline constexpr char kTop[] = "Top";
-inline constexpr char kLeft[] = "Left";
-inline constexpr char kIdleRow[] = "IdleRow";
-inline constexpr char kAutoExit[] = "AutoExit";
-inline constexpr char kGameOverYourWin[] = "GameOverYourWin";
-inline constexpr char kGameOverYourWinCnt[] = "GameOverYourWinCnt";
-// "Pending" followed by the position in decimal, from 0.
-std::string PendingName(int position);
-}  // namespace settings_names
+namespace settings_names = nuvari::store_names;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "FrameworkIds.h"
+#include "StoreNames.h"
 #include "TextNumber.h"
 #include "View.h"  // the frame's view pointer needs the complete type where a frame is built
 #include "WinApp.h"
@@ -48,12 +49,12 @@ const fw::MessageMap& CPersistentFrame::ClassMessageMap() {
 }
 
 CPersistentFrame::CPersistentFrame()
-    : m_strSection("Window size"),
-      m_strRect("Rect"),
-      m_strIcon("icon"),
-      m_strMax("max"),
-      m_strTool("tool"),
-      m_strStatus("status") {}
+    : m_strSection(nuvari::store_names::kWindowSize),
+      m_strRect(nuvari::store_names::kRect),
+      m_strIcon(nuvari::store_names::kIcon),
+      m_strMax(nuvari::store_names::kMax),
+      m_strTool(nuvari::store_names::kTool),
+      m_strStatus(nuvari::store_names::kStatus) {}
 
 CPersistentFrame::~CPersistentFrame() {
   if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);

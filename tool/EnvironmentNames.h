@@ -4,28 +4,14 @@
 
 #include <string>
 
-#include "TextNumber.h"
+#include "StoreNames.h"
 
 namespace environment_names {
 
-inline constexpr char kFreeCell[] = "FreeCell";
-inline constexpr char kWindowSize[] = "Window size";
+// The supervisor's registry names, and the file's own section for FreeCell's statistics.
+using namespace nuvari::store_names;
+
 inline constexpr char kFreeCellData[] = "FreeCellData";
-
-inline constexpr char kPath[] = "Path";
-inline constexpr char kGameNo[] = "GameNo";
-inline constexpr char kTop[] = "Top";
-inline constexpr char kLeft[] = "Left";
-inline constexpr char kIdleRow[] = "IdleRow";
-inline constexpr char kAutoExit[] = "AutoExit";
-inline constexpr char kGameOverYourWin[] = "GameOverYourWin";
-inline constexpr char kGameOverYourWinCnt[] = "GameOverYourWinCnt";
-
-inline constexpr char kRect[] = "Rect";
-inline constexpr char kIcon[] = "icon";
-inline constexpr char kMax[] = "max";
-inline constexpr char kTool[] = "tool";
-inline constexpr char kStatus[] = "status";
 
 inline constexpr char kLosses[] = "losses";
 inline constexpr char kLost[] = "lost";
@@ -38,6 +24,6 @@ inline constexpr char kQuick[] = "quick";
 inline constexpr char kDblclick[] = "dblclick";
 
 // "Pending" followed by the index in decimal, from 0.
-inline std::string PendingKey(int index) { return "Pending" + nuvari::FormatInt(index); }
+inline std::string PendingKey(int index) { return PendingName(index); }
 
 }  // namespace environment_names
