@@ -72,9 +72,7 @@ TEST(SupervisorFlow, EverySecondWinBoxIsLeftToThePlayer) {
   ASSERT_TRUE(run.Start());
   ASSERT_TRUE(run.WaitForCount("deal-won 2", 1));
   // The second win was handed over (the sequence moved on) but its box stays.
-  const ULONGLONG deadline = GetTickCount64() + kStepMs;
-  while (run.Stored("GameNo") != "3" && GetTickCount64() < deadline) Sleep(20);
-  ASSERT_EQ(run.Stored("GameNo"), "3");
+  ASSERT_TRUE(run.WaitForStored("GameNo", "3"));
   Sleep(1200);  // four ticks and more
   EXPECT_EQ(run.Count("button game-over yes"), 1) << "only the first win box was answered";
   HWND box = nuvari::test::FindDialog("ｹﾞｰﾑ ｵｰﾊﾞｰ", Match::Equals);
@@ -180,9 +178,7 @@ TEST(SupervisorFlow, Deal31999GoesThroughThePendingDealsTo32000) {
   EXPECT_EQ(run.Stored("GameNo"), "32000");
   EXPECT_EQ(run.Stored("Pending0"), std::nullopt);
   EXPECT_EQ(run.AnswerBox(), "お疲れさまでした。") << "deal 32000 won";
-  const ULONGLONG deadline = GetTickCount64() + kStepMs;
-  while (run.Stored("GameNo") != "1" && GetTickCount64() < deadline) Sleep(20);
-  EXPECT_EQ(run.Stored("GameNo"), "1");
+  EXPECT_TRUE(run.WaitForStored("GameNo", "1"));
   EXPECT_TRUE(run.Close());
 }
 
@@ -193,7 +189,7 @@ TEST(SupervisorFlow, AFailedStartShowsItsMessage) {
   const auto text = run.AnswerBox();
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(text->rfind("フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =", 0), 0u) << *text;
-  EXPECT_EQ(run.Stored("AutoExit"), "0");
+  EXPECT_TRUE(run.WaitForStored("AutoExit", "0"));
   Sleep(1200);  // the supervisor stays without FreeCell
   EXPECT_NE(run.MainWindow(), nullptr);
   EXPECT_TRUE(run.Close());

@@ -42,6 +42,15 @@ std::optional<std::string> SupervisorRun::Stored(const std::string& name) const 
   return testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, name);
 }
 
+bool SupervisorRun::WaitForStored(const std::string& name, const std::string& text, DWORD timeoutMs) const {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (Stored(name) != text) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
 bool SupervisorRun::Start() {
   m_nuvari = std::make_unique<nuvari::test::ChildProcess>("\"" + nuvari::test::ToWinePath(NUVARI_EXE) + "\"");
   return m_nuvari->Started();

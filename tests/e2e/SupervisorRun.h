@@ -29,6 +29,8 @@ class SupervisorRun {
   void UseStandIn(const std::string& switches);
   void Store(const std::string& name, const std::string& text);
   std::optional<std::string> Stored(const std::string& name) const;
+  // Waits until the stored value reads text (Nuvari stores after the event the test saw).
+  bool WaitForStored(const std::string& name, const std::string& text, DWORD timeoutMs = kStepMs) const;
 
   bool Start();
   DWORD NuvariId() const { return m_nuvari ? m_nuvari->Id() : 0; }
