@@ -21,25 +21,6 @@ constexpr int kExport = 1000;
 constexpr int kImport = 1001;
 constexpr int kDelete = 1002;
 
-void StoreSupervisorSession() {
-  const char* fc = testsupport::RegistryScope::kFreeCell;
-  WriteRegistryText(fc, "Path", "C:\\ゲーム\\freecell.exe");
-  WriteRegistryText(fc, "GameNo", "1234");
-  WriteRegistryText(fc, "Top", "33");
-  WriteRegistryText(fc, "Left", "44");
-  WriteRegistryText(fc, "IdleRow", "1");
-  WriteRegistryText(fc, "AutoExit", "0");
-  WriteRegistryText(fc, "GameOverYourWin", "1");
-  WriteRegistryText(fc, "GameOverYourWinCnt", "5");
-  for (int i = 0; i < 4; ++i) WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(300 + i));
-  const char* ws = testsupport::RegistryScope::kWindowSize;
-  WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
-  WriteRegistryDword(ws, "icon", 0);
-  WriteRegistryDword(ws, "max", 1);
-  WriteRegistryDword(ws, "tool", 0);
-  WriteRegistryDword(ws, "status", 1);
-}
-
 std::string WindowsFolder() {
   std::string folder(MAX_PATH, '\0');
   folder.resize(GetWindowsDirectoryA(folder.data(), MAX_PATH));
@@ -116,7 +97,7 @@ class KitEndToEndTest : public ::testing::Test {
 };
 
 TEST_F(KitEndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
-  StoreSupervisorSession();
+  tooltest::StoreSupervisorSession("C:\\ゲーム\\freecell.exe", "1234", 4, 300);
   const Values freeCell = DescribeKey(testsupport::RegistryScope::kFreeCell);
   const Values windowSize = DescribeKey(testsupport::RegistryScope::kWindowSize);
   const std::string entpack = ReadFileBytes(m_entpack).value_or("");

@@ -14,25 +14,8 @@ using testsupport::WriteRegistryDword;
 using testsupport::WriteRegistryText;
 using Values = std::vector<std::string>;
 
-// What the supervisor leaves behind after a session: five pending deals, a placement, its flags.
-void StoreSupervisorSession() {
-  const char* fc = testsupport::RegistryScope::kFreeCell;
-  WriteRegistryText(fc, "Path", "C:\\WINDOWS\\freecell.exe");
-  WriteRegistryText(fc, "GameNo", "250");
-  WriteRegistryText(fc, "Top", "33");
-  WriteRegistryText(fc, "Left", "44");
-  WriteRegistryText(fc, "IdleRow", "1");
-  WriteRegistryText(fc, "AutoExit", "0");
-  WriteRegistryText(fc, "GameOverYourWin", "1");
-  WriteRegistryText(fc, "GameOverYourWinCnt", "5");
-  for (int i = 0; i < 5; ++i) WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(100 + i));
-  const char* ws = testsupport::RegistryScope::kWindowSize;
-  WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
-  WriteRegistryDword(ws, "icon", 0);
-  WriteRegistryDword(ws, "max", 1);
-  WriteRegistryDword(ws, "tool", 0);
-  WriteRegistryDword(ws, "status", 1);
-}
+// The session these tests start from: five pending deals.
+void StoreSupervisorSession() { tooltest::StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100); }
 
 EnvironmentRecord FromFile() {
   EnvironmentRecord r;

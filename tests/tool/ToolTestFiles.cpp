@@ -71,4 +71,26 @@ std::vector<std::string> DescribeKey(const std::string& keyPath) {
   return values;
 }
 
+void StoreSupervisorSession(const std::string& path, const std::string& gameNo, int pendingCount, int firstPending) {
+  using testsupport::WriteRegistryDword;
+  using testsupport::WriteRegistryText;
+  const char* fc = testsupport::RegistryScope::kFreeCell;
+  WriteRegistryText(fc, "Path", path);
+  WriteRegistryText(fc, "GameNo", gameNo);
+  WriteRegistryText(fc, "Top", "33");
+  WriteRegistryText(fc, "Left", "44");
+  WriteRegistryText(fc, "IdleRow", "1");
+  WriteRegistryText(fc, "AutoExit", "0");
+  WriteRegistryText(fc, "GameOverYourWin", "1");
+  WriteRegistryText(fc, "GameOverYourWinCnt", "5");
+  for (int i = 0; i < pendingCount; ++i)
+    WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(firstPending + i));
+  const char* ws = testsupport::RegistryScope::kWindowSize;
+  WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
+  WriteRegistryDword(ws, "icon", 0);
+  WriteRegistryDword(ws, "max", 1);
+  WriteRegistryDword(ws, "tool", 0);
+  WriteRegistryDword(ws, "status", 1);
+}
+
 }  // namespace tooltest

@@ -22,4 +22,8 @@ std::string CurrentFolder();
 // whole key compares in one assertion.
 std::vector<std::string> DescribeKey(const std::string& keyPath);
 
+// What the supervisor leaves behind after a session: its path and deal, pendingCount pending deals
+// numbered from firstPending, a placement and its flags.
+void StoreSupervisorSession(const std::string& path, const std::string& gameNo, int pendingCount, int firstPending);
+
 }  // namespace tooltest
