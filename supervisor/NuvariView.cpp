@@ -123,8 +123,12 @@ SettingsRecord CNuvariView::CurrentRecord() const {
 }
 
 void CNuvariView::DoDataExchange(fw::CDataExchange& dx) {
-  fw::DDX_Text(dx, IDC_GAME_NO, m_nGameNo);
-  fw::DDV_MinMaxInt(dx, m_nGameNo, nuvari::kFirstDeal, nuvari::kLastDeal);
+  // The number reaches m_nGameNo only once both checks passed: their messages leave the timer
+  // running, and a win meanwhile must advance the deal in play, never a refused number.
+  int number = m_nGameNo;
+  fw::DDX_Text(dx, IDC_GAME_NO, number);
+  fw::DDV_MinMaxInt(dx, number, nuvari::kFirstDeal, nuvari::kLastDeal);
+  m_nGameNo = number;
 }
 
 void CNuvariView::OnInitialUpdate() {

@@ -173,9 +173,10 @@ void CNuvariView::OnDblclkPendingList() { OnButtonTry(); }
 
 void CNuvariView::OnButtonUpdate() {
   const int previous = m_nGameNo;
-  // The framework's number checks show their messages with the timer left running.
+  // The framework's number checks show their messages with the timer left running; a refused
+  // number never reached m_nGameNo, which a win meanwhile may have moved on.
   if (!UpdateData(TRUE)) {
-    RefuseUpdate(previous);
+    RefuseUpdate(m_nGameNo);
     return;
   }
   nuvari::DealSequence sequence(previous, m_nRetryNo, ListedDeals());

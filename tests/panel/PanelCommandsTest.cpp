@@ -289,6 +289,25 @@ TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
   }
 }
 
+TEST_F(PanelCommands, AWinWhileARefusalIsOpenAdvancesTheDealInPlay) {
+  // The number checks leave the timer running: the tick that sees a win box advances the deal
+  // while the message is still open, and the refusal must not undo that.
+  for (const std::string typed : {"abc", "0", "99999"}) {
+    SCOPED_TRACE(typed);
+    Close();
+    m_boxes.boxes.clear();
+    CNuvariView& view = StartAt("250");
+    m_boxes.onBox = [&view](const testsupport::RecordedBox&) { view.AdvanceGame(); };
+    TypeGameNo(typed);
+    Click(IDC_BUTTON_UPDATE);
+    m_boxes.onBox = nullptr;
+    EXPECT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_EQ(view.m_nGameNo, 251);
+    EXPECT_EQ(Text(IDC_GAME_NO), "251");
+    EXPECT_EQ(Stored("GameNo"), "251");
+  }
+}
+
 TEST_F(PanelCommands, UpdateWhileTryingReturnsToTheSequenceAtTheNewNumber) {
   CNuvariView& view = StartAt("250", {"3", "8"});
   Select(0);
