@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "EnvironmentNames.h"
+#include "FileReplacement.h"
 #include "TextNumber.h"
 
 namespace names = environment_names;
@@ -55,8 +56,8 @@ std::vector<Entry> EntriesOf(const EnvironmentRecord& r) {
   return entries;
 }
 
-// Integers of section FreeCell are read as text first, so a missing and an empty entry both
-// take the default.
+// Integers of section FreeCell are read as text first: a missing entry takes the default, an
+// empty one reads as 0.
 std::int32_t ReadSettingNumber(const PrivateProfile& file, const char* key, const char* defaultText) {
   return nuvari::ParseLeadingInt(file.ReadText(names::kFreeCell, key, defaultText));
 }
@@ -129,9 +130,9 @@ bool EnvironmentFile::Save(const EnvironmentRecord& record) const {
     if (!written) break;
     written = fresh.WriteText(entry.section, entry.key, entry.value.c_str());
   }
-  if (written)
-    written = MoveFileExA(fresh.GetPath().c_str(), m_file.GetPath().c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  // The system may still hold the entries in its cache (the Windows 95 family does): out with them first.
+  if (written) WritePrivateProfileStringA(nullptr, nullptr, nullptr, fresh.GetPath().c_str());
+  if (written) written = ReplaceWithFreshFile(fresh.GetPath(), m_file.GetPath());
   if (!written) DeleteFileA(fresh.GetPath().c_str());
   return written;
 }

@@ -2,6 +2,7 @@
 // pending list, the FreeCell path search, long values, and export as a fresh, complete file.
 #include <gtest/gtest.h>
 
+#include "FileReplacement.h"
 #include "ToolFixture.h"
 
 namespace tooltest {
@@ -271,6 +272,27 @@ TEST_F(EnvironmentFileTest, StaleFreshFileOfAnInterruptedExportIsNotMixedIn) {
   m_dialog->m_record = Sample();
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("env.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), SampleFile("-1", "-1"));
+}
+
+// Where a file cannot be replaced in one step (the Windows 95 family), the old one steps aside.
+TEST_F(EnvironmentFileTest, StepwiseReplacementPutsTheFreshFileInPlace) {
+  WriteFileBytes(FilePath("env.ini"), "old");
+  WriteFileBytes(FilePath("env.ini.new"), "fresh");
+  EXPECT_TRUE(ReplaceStepwise(FilePath("env.ini.new"), FilePath("env.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), "fresh");
+  EXPECT_FALSE(ReadFileBytes(FilePath("env.ini.new")));
+  EXPECT_FALSE(ReadFileBytes(FilePath("env.ini.old")));
+
+  WriteFileBytes(FilePath("first.ini.new"), "fresh");
+  EXPECT_TRUE(ReplaceStepwise(FilePath("first.ini.new"), FilePath("first.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("first.ini")), "fresh");
+}
+
+TEST_F(EnvironmentFileTest, StepwiseReplacementThatCannotFinishKeepsTheOldFile) {
+  WriteFileBytes(FilePath("env.ini"), "old");
+  EXPECT_FALSE(ReplaceStepwise(FilePath("missing.ini.new"), FilePath("env.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), "old");
+  EXPECT_FALSE(ReadFileBytes(FilePath("env.ini.old")));
 }
 
 }  // namespace
