@@ -29,8 +29,7 @@ const fw::MessageMap& CSettingsDlg::ClassMessageMap() {
 
 INT_PTR CSettingsDlg::DoModal() {
   // The template holds an up-down control: its class must exist before the dialog is built.
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS};
-  InitCommonControlsEx(&controls);
+  InitCommonControls();
   return fw::CDialog::DoModal();
 }
 
@@ -48,7 +47,8 @@ void CSettingsDlg::DoDataExchange(fw::CDataExchange& dx) {
 
 BOOL CSettingsDlg::OnInitDialog() {
   fw::CDialog::OnInitDialog();
-  SendMessageA(m_spinWinCount.GetSafeHwnd(), UDM_SETRANGE32, kWinCountMin, kWinCountMax);
+  // The 16-bit form: the common controls of the oldest supported systems know no other.
+  SendMessageA(m_spinWinCount.GetSafeHwnd(), UDM_SETRANGE, 0, MAKELPARAM(kWinCountMax, kWinCountMin));
   EnableWinCount(m_bGameOverYourWin != 0);
   return TRUE;  // the first tab stop, the path, takes the focus
 }

@@ -28,8 +28,7 @@ int IndicatorKey(UINT id) {
 }  // namespace
 
 BOOL CStatusBar::Create(CWnd& parent, UINT childId) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
+  InitCommonControls();
   // No size grip: the frames of these programs are not resized by the player.
   HWND window = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0, 0, 0,
                                 parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(childId)),

@@ -46,8 +46,7 @@ CToolBar::~CToolBar() {
 }
 
 BOOL CToolBar::Create(CWnd& parent, UINT childId) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-  InitCommonControlsEx(&controls);
+  InitCommonControls();
   HWND window = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                                 WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0, 0, 0, 0,
                                 parent.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(childId)),
