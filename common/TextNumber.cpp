@@ -36,18 +36,11 @@ std::optional<std::int32_t> ParseWholeInt(std::string_view text) {
   bool negative = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
   const std::size_t digitsStart = pos;
-  std::int64_t value = 0;
-  for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-    value = value * 10 + (text[pos] - '0');
-    if (value > std::int64_t{1} << 32) value = std::int64_t{1} << 32;  // beyond any 32-bit value
-  }
+  const std::int32_t value = AccumulateDigits(text, pos, negative);
   if (pos == digitsStart) return std::nullopt;
   while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
   if (pos != text.size()) return std::nullopt;
-  if (negative) value = -value;
-  if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-    return std::nullopt;
-  return static_cast<std::int32_t>(value);
+  return value;
 }
 
 std::string FormatInt(std::int32_t value) { return std::to_string(value); }

@@ -13,7 +13,8 @@ namespace nuvari {
 std::int32_t ParseLeadingInt(std::string_view text);
 
 // Strict whole-number form of a dialog field: optional blanks/tabs, optional sign, digits, optional
-// blanks/tabs, nothing else. Empty when the text is not such a number or does not fit 32 bits.
+// blanks/tabs, nothing else; empty when the text is not such a number. A number beyond the 32-bit
+// range saturates, so a range check still calls it out of range.
 std::optional<std::int32_t> ParseWholeInt(std::string_view text);
 
 // Signed decimal, a minus sign only for negative values, no leading zeros.

@@ -35,7 +35,8 @@ TEST(ParseWholeInt, AcceptsOnlyAWholeNumberWithBlanksAround) {
   EXPECT_FALSE(ParseWholeInt("1 2"));
   EXPECT_FALSE(ParseWholeInt("-"));
   EXPECT_FALSE(ParseWholeInt("１２"));  // full-width digits are not digits
-  EXPECT_FALSE(ParseWholeInt("99999999999"));
+  EXPECT_EQ(ParseWholeInt("99999999999"), INT_MAX);  // a whole number, only too large
+  EXPECT_EQ(ParseWholeInt(" -99999999999 "), INT_MIN);
   EXPECT_EQ(ParseWholeInt("-2147483648"), INT_MIN);
 }
 

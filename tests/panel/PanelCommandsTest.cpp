@@ -265,6 +265,7 @@ TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
       {__LINE__, "", {}, kNotAnInteger},
       {__LINE__, "0", {}, kOutOfRange},
       {__LINE__, "32001", {}, kOutOfRange},
+      {__LINE__, "99999999999", {}, kOutOfRange},
       {__LINE__, "32000", {"5"}, kLastDealNeedsClearList},
   };
   for (const Row& row : rows) {
