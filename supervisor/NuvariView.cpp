@@ -112,9 +112,11 @@ BOOL CNuvariView::PressButton(HWND dialog, HWND button) {
 void CNuvariView::RecordFreeCellPosition(HWND window) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
-  GetWindowPlacement(window, &placement);
-  m_nTop = placement.rcNormalPosition.top;
-  m_nLeft = placement.rcNormalPosition.left;
+  // A window that went away meanwhile has no position: the recorded one stays.
+  if (GetWindowPlacement(window, &placement)) {
+    m_nTop = placement.rcNormalPosition.top;
+    m_nLeft = placement.rcNormalPosition.left;
+  }
   SaveSettings();
 }
 
