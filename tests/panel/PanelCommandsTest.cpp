@@ -350,6 +350,20 @@ TEST_F(PanelCommands, RefusedUpdateDoesNotBringFreeCellForward) {
   EXPECT_EQ(GetActiveWindow(), frame);
 }
 
+// --- FreeCell's position ---
+
+TEST_F(PanelCommands, RecordingAWindowThatHasGoneKeepsTheLastPosition) {
+  CNuvariView& view = StartAt("250");
+  view.m_nTop = 40;
+  view.m_nLeft = 60;
+  HWND gone = TitledWindow("フリーセル ゲーム #250").Handle();  // destroyed at the end of the statement
+  view.RecordFreeCellPosition(gone);
+  EXPECT_EQ(view.m_nTop, 40);
+  EXPECT_EQ(view.m_nLeft, 60);
+  EXPECT_EQ(Stored("Top"), "40");
+  EXPECT_EQ(Stored("Left"), "60");
+}
+
 // --- Settings command ---
 
 class PanelSettings : public PanelCommands {
