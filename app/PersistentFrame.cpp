@@ -56,10 +56,6 @@ CPersistentFrame::CPersistentFrame()
       m_strTool(nuvari::store_names::kTool),
       m_strStatus(nuvari::store_names::kStatus) {}
 
-CPersistentFrame::~CPersistentFrame() {
-  if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-}
-
 void CPersistentFrame::ActivateFrame(int cmdShow) {
   if (m_bFirstTime == 1) {
     m_bFirstTime = 0;
@@ -75,8 +71,9 @@ int CPersistentFrame::RestorePlacement() {
   GetWindowRect(m_hWnd, &current);
   const RECT normal{corner.x, corner.y, corner.x + (current.right - current.left) + 1,
                     corner.y + (current.bottom - current.top) + 1};
-  const ShowChoice choice = ChooseShow(App().GetProfileInt(m_strSection, m_strIcon, 0),
-                                       App().GetProfileInt(m_strSection, m_strMax, 0));
+  const int icon = App().GetProfileInt(m_strSection, m_strIcon, 0);
+  const int max = App().GetProfileInt(m_strSection, m_strMax, 0);
+  const ShowChoice choice = ChooseShow(icon, max);
   RestoreBar(IDW_TOOLBAR, m_strTool);
   RestoreBar(IDW_STATUS_BAR, m_strStatus);
 

@@ -14,8 +14,6 @@
 class CPersistentFrame : public fw::CFrameWnd {
  public:
   CPersistentFrame();
-  // Destroys the window while this class still answers, so the placement is stored.
-  ~CPersistentFrame() override;
 
   // The first call applies the stored placement and replaces cmdShow with the stored show state.
   void ActivateFrame(int cmdShow = -1) override;

@@ -35,6 +35,9 @@ BOOL CSingleDocTemplate::OpenNewDocument(CWinApp& app) {
 void CSingleDocTemplate::CloseAll() {
   CWinApp* app = GetApp();
   if (app && m_pFrame && app->m_pMainWnd == m_pFrame.get()) app->m_pMainWnd = nullptr;
+  // The window goes while the whole frame object still answers its messages, so the frame's
+  // and the view's destruction steps run as on a close by the player.
+  if (m_pFrame && m_pFrame->m_hWnd && IsWindow(m_pFrame->m_hWnd)) DestroyWindow(m_pFrame->m_hWnd);
   m_pFrame.reset();
   m_pDocument.reset();
 }

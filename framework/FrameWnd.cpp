@@ -51,10 +51,7 @@ const MessageMap& CFrameWnd::ClassMessageMap() {
   return map;
 }
 
-CFrameWnd::~CFrameWnd() {
-  // Destroy while the whole object still answers, so the view and bars go the usual way.
-  if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-}
+CFrameWnd::~CFrameWnd() = default;
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA&) { return TRUE; }
 

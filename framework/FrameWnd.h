@@ -25,6 +25,7 @@ struct CCreateContext {
 
 class CFrameWnd : public CWnd {
  public:
+  // Out of line: the view's type is complete only in the source.
   ~CFrameWnd() override;
 
   // Creates the window with menu, icon and accelerators of resourceId, and its view.
@@ -43,6 +44,8 @@ class CFrameWnd : public CWnd {
   // The frame's descendant with the given child id, or null.
   HWND FindDescendant(UINT childId) const;
   void ShowControlBar(UINT childId, bool show);
+  // Shows a hidden bar, hides a shown one (the View menu's commands).
+  void ToggleControlBar(UINT childId);
 
   // The status bar's message pane (nothing happens without a status bar).
   void SetMessageText(const std::string& text);

@@ -53,15 +53,13 @@ void CFrameWnd::UpdateKeyIndicators() {
   if (CStatusBar* status = StatusBarObject()) status->UpdateKeyIndicators();
 }
 
-void CFrameWnd::OnViewToolBar() {
-  HWND bar = ::GetDlgItem(m_hWnd, IDW_TOOLBAR);
-  if (bar) ShowControlBar(IDW_TOOLBAR, !IsBarShown(bar));
+void CFrameWnd::ToggleControlBar(UINT childId) {
+  if (HWND bar = ::GetDlgItem(m_hWnd, static_cast<int>(childId))) ShowControlBar(childId, !IsBarShown(bar));
 }
 
-void CFrameWnd::OnViewStatusBar() {
-  HWND bar = ::GetDlgItem(m_hWnd, IDW_STATUS_BAR);
-  if (bar) ShowControlBar(IDW_STATUS_BAR, !IsBarShown(bar));
-}
+void CFrameWnd::OnViewToolBar() { ToggleControlBar(IDW_TOOLBAR); }
+
+void CFrameWnd::OnViewStatusBar() { ToggleControlBar(IDW_STATUS_BAR); }
 
 LRESULT CFrameWnd::OnInitMenuPopupMessage(WPARAM wParam, LPARAM) {
   HMENU popup = reinterpret_cast<HMENU>(wParam);
