@@ -4,6 +4,7 @@
 
 #include "FileSystem.h"
 #include "FreeCellSearch.h"
+#include "StoredValues.h"
 #include "TextNumber.h"
 #include "WinApp.h"
 
@@ -15,11 +16,8 @@ fw::CWinApp& App() { return *fw::GetApp(); }
 
 std::string ReadText(const char* entry) { return App().GetProfileString(names::kFreeCell, entry); }
 
-// An empty or missing text takes the default before it becomes a number.
 int ReadNumber(const char* entry, const char* defaultText) {
-  std::string text = ReadText(entry);
-  if (text.empty()) text = defaultText;
-  return nuvari::ParseLeadingInt(text);
+  return nuvari::NumberOrDefault(ReadText(entry), defaultText);
 }
 
 void WriteNumber(const std::string& entry, int value) {
@@ -42,14 +40,8 @@ BOOL CNuvariDoc::ReadSettings() {
 
   m_nGameNo = ReadNumber(names::kGameNo, "1");
 
-  m_arrPending.clear();
-  m_nPendingCount = 0;
-  for (;;) {
-    const std::string text = ReadText(names::PendingName(m_nPendingCount).c_str());
-    if (text.empty()) break;
-    m_arrPending.push_back(nuvari::ParseLeadingInt(text));
-    ++m_nPendingCount;
-  }
+  m_arrPending = nuvari::ReadPendingList([](const std::string& name) { return ReadText(name.c_str()); });
+  m_nPendingCount = static_cast<int>(m_arrPending.size());
   m_nStoredPendingCount = m_nPendingCount;
 
   m_nTop = ReadNumber(names::kTop, "0");

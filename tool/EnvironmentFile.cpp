@@ -6,6 +6,8 @@
 
 #include "EnvironmentNames.h"
 #include "FileReplacement.h"
+#include "FileSystem.h"
+#include "StoredValues.h"
 #include "TextNumber.h"
 
 namespace names = environment_names;
@@ -35,7 +37,7 @@ std::vector<Entry> EntriesOf(const EnvironmentRecord& r) {
       Number(names::kFreeCell, names::kGameOverYourWinCnt, r.GameOverYourWinCnt),
   };
   for (std::size_t i = 0; i < r.Pending.size(); ++i)
-    entries.push_back(Number(names::kFreeCell, names::PendingKey(static_cast<int>(i)), r.Pending[i]));
+    entries.push_back(Number(names::kFreeCell, names::PendingName(static_cast<int>(i)), r.Pending[i]));
   const std::vector<Entry> rest = {
       {names::kWindowSize, names::kRect, r.Rect},
       Number(names::kWindowSize, names::kIcon, r.icon),
@@ -75,12 +77,8 @@ bool EnvironmentFile::Load(EnvironmentRecord& r, WindowsFamily family, const nuv
   r.GameNo = ReadSettingNumber(m_file, names::kGameNo, "1");
 
   // The list ends at the first missing or empty entry; entries after a gap are not read.
-  r.Pending.clear();
-  for (;;) {
-    const std::string text = m_file.ReadText(names::kFreeCell, names::PendingKey(static_cast<int>(r.Pending.size())), "");
-    if (text.empty()) break;
-    r.Pending.push_back(nuvari::ParseLeadingInt(text));
-  }
+  r.Pending = nuvari::ReadPendingList(
+      [this](const std::string& name) { return m_file.ReadText(names::kFreeCell, name, ""); });
 
   r.Top = ReadSettingNumber(m_file, names::kTop, "0");
   r.Left = ReadSettingNumber(m_file, names::kLeft, "0");
@@ -109,10 +107,7 @@ bool EnvironmentFile::Load(EnvironmentRecord& r, WindowsFamily family, const nuv
   r.won = m_file.ReadInt(names::kFreeCellData, names::kWon, 0);
   r.messages = m_file.ReadInt(names::kFreeCellData, names::kMessages, EnvironmentRecord::kAbsent);
   // Only FreeCell on the Windows 95 family keeps these; elsewhere nothing uses them.
-  if (family == WindowsFamily::Windows95) {
-    r.quick = m_file.ReadInt(names::kFreeCellData, names::kQuick, EnvironmentRecord::kAbsent);
-    r.dblclick = m_file.ReadInt(names::kFreeCellData, names::kDblclick, EnvironmentRecord::kAbsent);
-  }
+  if (family == WindowsFamily::Windows95) ReadOptionCarryOver(r);
   return true;
 }
 
@@ -125,7 +120,7 @@ bool EnvironmentFile::Save(const EnvironmentRecord& record) const {
   const PrivateProfile fresh(FreshFilePath());
   // A leftover of an interrupted export would mix its entries into the new file.
   DeleteFileA(fresh.GetPath().c_str());
-  bool written = GetFileAttributesA(fresh.GetPath().c_str()) == INVALID_FILE_ATTRIBUTES;
+  bool written = !fw::FileExists(fresh.GetPath());
   for (const Entry& entry : EntriesOf(record)) {
     if (!written) break;
     written = fresh.WriteText(entry.section, entry.key, entry.value.c_str());

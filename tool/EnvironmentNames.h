@@ -23,7 +23,4 @@ inline constexpr char kMessages[] = "messages";
 inline constexpr char kQuick[] = "quick";
 inline constexpr char kDblclick[] = "dblclick";
 
-// "Pending" followed by the index in decimal, from 0.
-inline std::string PendingKey(int index) { return PendingName(index); }
-
 }  // namespace environment_names

@@ -2,9 +2,7 @@
 
 #include <windows.h>
 
-namespace {
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-}  // namespace
+#include "FileSystem.h"
 
 bool ReplaceWithFreshFile(const std::string& fresh, const std::string& target) {
   if (MoveFileExA(fresh.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
@@ -15,7 +13,7 @@ bool ReplaceWithFreshFile(const std::string& fresh, const std::string& target) {
 bool ReplaceStepwise(const std::string& fresh, const std::string& target) {
   const std::string aside = target + ".old";
   DeleteFileA(aside.c_str());
-  const bool hadOld = Exists(target);
+  const bool hadOld = fw::FileExists(target);
   if (hadOld && !MoveFileA(target.c_str(), aside.c_str())) return false;
   if (!MoveFileA(fresh.c_str(), target.c_str())) {
     if (hadOld) MoveFileA(aside.c_str(), target.c_str());  // the old file comes back

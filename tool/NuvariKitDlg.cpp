@@ -18,7 +18,6 @@ namespace {
 // Save: confirm replacing and creating, no read-only box. Open: the file must exist.
 constexpr DWORD kExportDialogFlags = OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_HIDEREADONLY;
 constexpr DWORD kImportDialogFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-static_assert(kExportDialogFlags == 0x2006 && kImportDialogFlags == 0x1004);
 }  // namespace
 
 const fw::MessageMap& CNuvariKitDlg::ClassMessageMap() {

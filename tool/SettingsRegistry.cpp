@@ -1,17 +1,15 @@
 #include "SettingsRegistry.h"
 
 #include "EnvironmentNames.h"
+#include "StoredValues.h"
 #include "TextNumber.h"
 
 namespace names = environment_names;
 
 namespace {
 
-// A missing or empty value takes the default text before it becomes a number.
 std::int32_t ReadNumber(fw::CWinApp& app, const char* section, const std::string& entry, const char* defaultText) {
-  std::string text = app.GetProfileString(section, entry);
-  if (text.empty()) text = defaultText;
-  return nuvari::ParseLeadingInt(text);
+  return nuvari::NumberOrDefault(app.GetProfileString(section, entry), defaultText);
 }
 
 bool WriteNumber(fw::CWinApp& app, const char* section, const std::string& entry, std::int32_t value) {
@@ -27,13 +25,8 @@ void SettingsRegistry::Load(EnvironmentRecord& r) const {
   if (r.Path.empty()) r.Path = nuvari::SearchFreeCell(m_folders);
   r.GameNo = ReadNumber(m_app, names::kFreeCell, names::kGameNo, "1");
 
-  r.Pending.clear();
-  for (;;) {
-    const std::string text =
-        m_app.GetProfileString(names::kFreeCell, names::PendingKey(static_cast<int>(r.Pending.size())));
-    if (text.empty()) break;
-    r.Pending.push_back(nuvari::ParseLeadingInt(text));
-  }
+  r.Pending = nuvari::ReadPendingList(
+      [this](const std::string& name) { return m_app.GetProfileString(names::kFreeCell, name); });
 
   r.Top = ReadNumber(m_app, names::kFreeCell, names::kTop, "0");
   r.Left = ReadNumber(m_app, names::kFreeCell, names::kLeft, "0");
@@ -68,7 +61,7 @@ bool SettingsRegistry::Save(const EnvironmentRecord& r) const {
   written = WriteNumber(m_app, names::kFreeCell, names::kGameOverYourWin, r.GameOverYourWin) && written;
   written = WriteNumber(m_app, names::kFreeCell, names::kGameOverYourWinCnt, r.GameOverYourWinCnt) && written;
   for (std::size_t i = 0; i < r.Pending.size(); ++i)
-    written = WriteNumber(m_app, names::kFreeCell, names::PendingKey(static_cast<int>(i)), r.Pending[i]) && written;
+    written = WriteNumber(m_app, names::kFreeCell, names::PendingName(static_cast<int>(i)), r.Pending[i]) && written;
 
   written = m_app.WriteProfileString(names::kWindowSize, names::kRect, r.Rect.c_str()) != FALSE && written;
   written = m_app.WriteProfileInt(names::kWindowSize, names::kIcon, r.icon) != FALSE && written;

@@ -30,10 +30,6 @@ inline constexpr char kStoreStatisticsRegistry[] = "フリーセルの成績（�
 inline constexpr char kStoreStatisticsFilePrefix[] = "フリーセルの成績（";
 inline constexpr char kStoreStatisticsFileSuffix[] = "）";
 
-}  // namespace tool_texts
-
-namespace tool_texts {
-
 // The common file dialogs' filter: environment files first and selected, then all files.
 inline constexpr char kFileFilter[] = "環境ファイル(*.ini)|*.ini|全ファイル(*.*)|*.*||";
 inline constexpr char kDefaultExtension[] = "ini";
