@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "DcSelection.h"
+#include "Handles.h"
 
 namespace freecell {
 namespace {
@@ -26,9 +26,9 @@ CardPainter::CardPainter()
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma")) {}
 
 void CardPainter::DrawCard(HDC dc, int left, int top, const Card& card) const {
-  GdiObject border(CreatePen(PS_SOLID, 1, kBlack));
-  DcSelection pen(dc, border.Get());
-  DcSelection brush(dc, GetStockObject(WHITE_BRUSH));
+  fw::UniqueGdi<HPEN> border(CreatePen(PS_SOLID, 1, kBlack));
+  fw::SelectScope pen(dc, border.get());
+  fw::SelectScope brush(dc, GetStockObject(WHITE_BRUSH));
   RoundRect(dc, left, top, left + kWidth, top + kHeight, 8, 8);
   // Rank and a small suit side by side, so that both show in the strip a covering card leaves.
   const int rankWidth = DrawRank(dc, card, left, top);
@@ -37,15 +37,15 @@ void CardPainter::DrawCard(HDC dc, int left, int top, const Card& card) const {
 }
 
 void CardPainter::DrawPlace(HDC dc, int left, int top) const {
-  GdiObject line(CreatePen(PS_SOLID, 1, kPlaceLine));
-  DcSelection pen(dc, line.Get());
-  DcSelection brush(dc, GetStockObject(NULL_BRUSH));
+  fw::UniqueGdi<HPEN> line(CreatePen(PS_SOLID, 1, kPlaceLine));
+  fw::SelectScope pen(dc, line.get());
+  fw::SelectScope brush(dc, GetStockObject(NULL_BRUSH));
   RoundRect(dc, left, top, left + kWidth, top + kHeight, 8, 8);
 }
 
 int CardPainter::DrawRank(HDC dc, const Card& card, int left, int top) const {
   const std::string rank = card.RankText();
-  DcSelection font(dc, m_rankFont.Get());
+  fw::SelectScope font(dc, m_rankFont.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, card.IsRed() ? kRed : kBlack);
   TextOutA(dc, left + 4, top + 3, rank.c_str(), static_cast<int>(rank.size()));
@@ -59,9 +59,9 @@ int CardPainter::DrawRank(HDC dc, const Card& card, int left, int top) const {
 // Each suit is built from circles and triangles around its centre; size is about half its height.
 void CardPainter::DrawSuit(HDC dc, Suit suit, int x, int y, int s) const {
   const bool red = suit == Suit::Diamonds || suit == Suit::Hearts;
-  GdiObject fill(CreateSolidBrush(red ? kRed : kBlack));
-  DcSelection brush(dc, fill.Get());
-  DcSelection pen(dc, GetStockObject(NULL_PEN));
+  fw::UniqueGdi<HBRUSH> fill(CreateSolidBrush(red ? kRed : kBlack));
+  fw::SelectScope brush(dc, fill.get());
+  fw::SelectScope pen(dc, GetStockObject(NULL_PEN));
   const int r = s / 2;
   switch (suit) {
     case Suit::Diamonds: {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "Card.h"
-#include "GdiObject.h"
+#include "Handles.h"
 
 namespace freecell {
 
@@ -25,7 +25,7 @@ class CardPainter {
   // Returns the width of the rank text.
   int DrawRank(HDC dc, const Card& card, int left, int top) const;
 
-  GdiObject m_rankFont;
+  fw::UniqueGdi<HFONT> m_rankFont;
 };
 
 }  // namespace freecell

@@ -3,14 +3,14 @@
 
 #include "BoxDialog.h"
 #include "GameNumberDialog.h"
-#include "PaintDc.h"
+#include "Handles.h"
+#include "WindowClass.h"
 #include "TextNumber.h"
 #include "resource.h"
 
 namespace freecell {
 namespace {
 
-const char kClassName[] = "NuvariFreeCellStandIn";
 // A timer that fires while a box is open tries again this much later.
 const UINT kRetryMs = 100;
 
@@ -41,7 +41,7 @@ bool MainWindow::Create(int showCommand) {
   windowClass.hInstance = m_hInstance;
   windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
+  windowClass.lpszClassName = kMainWindowClass;
   RegisterClassExA(&windowClass);
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -50,7 +50,7 @@ bool MainWindow::Create(int showCommand) {
   const int x = m_options.x.value_or(CW_USEDEFAULT);
   const int y = m_options.y.value_or(m_options.x ? 0 : CW_USEDEFAULT);
   HMENU menu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(m_texts.MenuId()));
-  CreateWindowExA(0, kClassName, m_texts.Get(IDS_FREECELL).c_str(), style, x, y, frame.right - frame.left,
+  CreateWindowExA(0, kMainWindowClass, m_texts.Get(IDS_FREECELL).c_str(), style, x, y, frame.right - frame.left,
                   frame.bottom - frame.top, nullptr, menu, m_hInstance, this);
   if (m_hWnd == nullptr) {
     DestroyMenu(menu);
@@ -87,10 +87,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnPaint() {
-  PaintDc dc(m_hWnd);
+  fw::PaintScope dc(m_hWnd);
   RECT client{};
   GetClientRect(m_hWnd, &client);
-  m_table.Paint(dc.Get(), client, m_deal ? &*m_deal : nullptr, m_play == Play::Won);
+  m_table.Paint(dc.dc(), client, m_deal ? &*m_deal : nullptr, m_play == Play::Won);
 }
 
 void MainWindow::OnCommand(UINT id, bool fromAccelerator) {

@@ -1,13 +1,13 @@
 // Table drawing.
 #include "TablePainter.h"
 
-#include "GdiObject.h"
+#include "Handles.h"
 
 namespace freecell {
 
 void TablePainter::Paint(HDC dc, const RECT& client, const Deal* deal, bool won) const {
-  GdiObject felt(CreateSolidBrush(RGB(0, 128, 0)));
-  FillRect(dc, &client, static_cast<HBRUSH>(felt.Get()));
+  fw::UniqueGdi<HBRUSH> felt(CreateSolidBrush(RGB(0, 128, 0)));
+  FillRect(dc, &client, felt.get());
   PaintTopRow(dc, won);
   if (deal != nullptr && !won) PaintColumns(dc, *deal);
 }
