@@ -102,7 +102,7 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   // Shows one of the view's own boxes with the timer held off meanwhile.
   int ShowMessage(const std::string& text, UINT type);
 
-  // Private steps of the polling timer (NuvariViewTimer.cpp) go here.
+  // --- Steps of the polling timer (NuvariViewTimer.cpp) ---
   // New-game step; false when it left the tick to the supervising step.
   bool NewGameStep();
   // The first window titled with the FreeCell text that has a menu bar, or null.
@@ -122,7 +122,7 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   // FreeCell's restored position into Top/Left (not stored here), then WM_CLOSE.
   void RememberAndClose(HWND window);
 
-  // Private steps of the control panel (NuvariViewPanel.cpp) go here.
+  // --- Steps of the control panel (NuvariViewPanel.cpp) ---
   // List 1004 holds the pending deals; the rules see them through a DealSequence.
   HWND PendingList() const { return GetDlgItem(IDC_PENDING_LIST); }
   std::vector<std::int32_t> ListedDeals() const;
