@@ -160,7 +160,10 @@ TEST(SupervisorFlow, AutoExitEndsTheSupervisorWhenFreeCellHasGone) {
   ASSERT_TRUE(run.WaitForCount("closed", 1));
   const ULONGLONG closed = GetTickCount64();
   ASSERT_TRUE(run.WaitForExit(kStepMs)) << "Nuvari did not close itself";
-  ::testing::Test::RecordProperty("ms_from_freecell_exit_to_nuvari_exit", std::to_string(GetTickCount64() - closed));
+  const ULONGLONG took = GetTickCount64() - closed;
+  ::testing::Test::RecordProperty("ms_from_freecell_exit_to_nuvari_exit", std::to_string(took));
+  // Three missed ticks, about a second; the margin is for a loaded machine, not a speed goal.
+  EXPECT_LT(took, 5000u) << "Nuvari closes on the third tick without FreeCell";
   EXPECT_TRUE(testsupport::RegistryKeyExists(testsupport::RegistryScope::kWindowSize));
   EXPECT_EQ(run.Stored("GameNo"), "1");
 }

@@ -21,6 +21,21 @@ DWORD ProcessOf(HWND window) {
   return id;
 }
 
+// Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
+void EndStrayFreeCells() {
+  for (const char* title : {"ﾌﾘｰｾﾙ", "フリーセル"}) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      HWND window = nuvari::test::FindTopLevel(title, Match::Contains);
+      if (!window || ProcessOf(window) == GetCurrentProcessId()) break;
+      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window));
+      if (!process) break;
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
+  }
+}
+
 }  // namespace
 
 SupervisorRun::SupervisorRun() { EndStrayFreeCells(); }
@@ -114,20 +129,6 @@ int SupervisorRun::Find(const std::string& line, int from) const {
 
 HWND SupervisorRun::FreeCellWindow(const char* gameTitle) const {
   return nuvari::test::WaitForTopLevel(gameTitle, Match::Contains, kStepMs);
-}
-
-void EndStrayFreeCells() {
-  for (const char* title : {"ﾌﾘｰｾﾙ", "フリーセル"}) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-      HWND window = nuvari::test::FindTopLevel(title, Match::Contains);
-      if (!window || ProcessOf(window) == GetCurrentProcessId()) break;
-      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window));
-      if (!process) break;
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, 5000);
-      CloseHandle(process);
-    }
-  }
 }
 
 }  // namespace e2e

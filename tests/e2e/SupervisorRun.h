@@ -42,7 +42,6 @@ class SupervisorRun {
   bool Close();
   bool WaitForExit(DWORD timeoutMs) const;
 
-  const nuvari::test::LogFile& Log() const { return m_log; }
   // Waits until the stand-in logged this line count times.
   bool WaitForCount(const std::string& line, int count, DWORD timeoutMs = kStepMs) const;
   int Count(const std::string& line) const;
@@ -56,8 +55,5 @@ class SupervisorRun {
   nuvari::test::LogFile m_log{"e2e-freecell"};
   std::unique_ptr<nuvari::test::ChildProcess> m_nuvari;
 };
-
-// Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
-void EndStrayFreeCells();
 
 }  // namespace e2e

@@ -50,7 +50,11 @@ TEST_F(CloseFreeCell, AnswersYesWhenFreeCellAsks) {
 TEST_F(CloseFreeCell, AFreeCellThatDoesNotCloseIsLeftAfterAWhile) {
   UseEdition(Edition::Half);
   FakeWindow& main = Make("ﾌﾘｰｾﾙ", MenuBar::Popup, OnClose::Ignore);
-  view->CloseFreeCell();  // returns: the wait has a limit
+  const ULONGLONG started = GetTickCount64();
+  view->CloseFreeCell();  // returns: the wait has a limit of about ten seconds
+  const ULONGLONG waited = GetTickCount64() - started;
+  EXPECT_GE(waited, 5000u) << "FreeCell was given time to close";
+  EXPECT_LT(waited, 20000u) << "the wait has its limit";
   EXPECT_TRUE(main.Exists());
   EXPECT_EQ(main.Count(WM_CLOSE), 1);
 }

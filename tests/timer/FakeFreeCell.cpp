@@ -36,7 +36,7 @@ HMENU BuildMenu(MenuBar kind) {
 }  // namespace
 
 FakeWindow::FakeWindow(const std::string& title, MenuBar menu, OnClose onClose)
-    : m_onClose(onClose), m_strTitle(title) {
+    : m_onClose(onClose) {
   RegisterFakeClass();
   m_hWnd = CreateWindowExA(0, kClassName, title.c_str(), WS_OVERLAPPED | WS_CAPTION, 300, 200, 320, 240, nullptr,
                            BuildMenu(menu), GetModuleHandleA(nullptr), this);

@@ -68,7 +68,6 @@ class FakeWindow {
   OnClose m_onClose;
   int m_nextId = 1;
   int m_nEditSets = 0;
-  std::string m_strTitle;
   std::vector<Received> m_received;
   std::unique_ptr<FakeWindow> m_pCloseQuestion;
 };

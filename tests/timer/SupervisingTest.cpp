@@ -194,6 +194,18 @@ TEST_F(FreeCellBox, AnOkBoxIsDismissedBeforeAnythingElse) {
   EXPECT_EQ(view->m_bGameOverArmed, 0) << "the game-over check did not run";
 }
 
+TEST_F(FreeCellBox, ButtonsArePostedNotSent) {
+  // A sent click would run FreeCell's handler (and any box it opens) inside the tick.
+  Game();
+  FakeWindow& box = Make("ﾌﾘｰｾﾙ");
+  HWND ok = box.AddButton("OK");
+
+  Tick();
+  EXPECT_EQ(box.Clicks(ok), 0) << "nothing reaches the box before its queue is served";
+  PumpPending();
+  EXPECT_EQ(box.Clicks(ok), 1);
+}
+
 TEST_F(FreeCellBox, AYesBoxRecordsFreeCellsPositionFirst) {
   FakeWindow& game = Game();
   game.MoveTo(123, 77);

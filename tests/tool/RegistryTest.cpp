@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FileDialogDriver.h"
+#include "Handles.h"
 #include "ToolFixture.h"
 
 namespace tooltest {
@@ -197,15 +198,14 @@ TEST_F(KitRegistryTest, FileWithoutPathExportedWhereNoFreeCellIsIsRefusedLater) 
   EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("nopath.ini")));
 }
 
-// Mended: registry writes that failed ended with "written" all the same.
-TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
-  StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
-  m_boxes.answers = {IDYES};
-  {
-    // The maker's key turned read-only: the application key can be neither removed nor created.
-    HKEY maker = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvenko", 0, KEY_ALL_ACCESS, &maker), ERROR_SUCCESS);
+// A key turned read-only for the life of the scope (its children can be neither removed nor
+// created); full access comes back at the end whatever the test asserted meanwhile, so the
+// registry scope can remove it.
+class ReadOnlyKey {
+ public:
+  explicit ReadOnlyKey(const char* path) : m_path(path) {
+    fw::UniqueHKey key = Open(KEY_ALL_ACCESS);
+    if (!key) return;
     SECURITY_DESCRIPTOR descriptor;
     InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
     alignas(DWORD) char aclBuffer[256] = {};  // room for one access-allowed entry
@@ -216,17 +216,40 @@ TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
     AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
     AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone);
     SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    ASSERT_EQ(RegSetKeySecurity(maker, DACL_SECURITY_INFORMATION, &descriptor), ERROR_SUCCESS);
-    RegCloseKey(maker);
-
-    m_dialog->SaveToRegistry();
-
-    // Full access again, so the scope can remove the key.
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvenko", 0, WRITE_DAC, &maker), ERROR_SUCCESS);
-    SetSecurityDescriptorDacl(&descriptor, FALSE, nullptr, FALSE);
-    RegSetKeySecurity(maker, DACL_SECURITY_INFORMATION, &descriptor);
-    RegCloseKey(maker);
+    m_bApplied = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
     FreeSid(everyone);
+  }
+  ~ReadOnlyKey() {
+    fw::UniqueHKey key = Open(WRITE_DAC);
+    if (!key) return;
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, FALSE, nullptr, FALSE);
+    RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor);
+  }
+  ReadOnlyKey(const ReadOnlyKey&) = delete;
+  ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
+  bool Applied() const { return m_bApplied; }
+
+ private:
+  fw::UniqueHKey Open(REGSAM access) const {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, m_path, 0, access, &key) != ERROR_SUCCESS) return nullptr;
+    return fw::UniqueHKey(key);
+  }
+  const char* m_path;
+  bool m_bApplied = false;
+};
+
+// Mended: registry writes that failed ended with "written" all the same.
+TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
+  StoreSupervisorSession();
+  m_dialog->m_record = FromFile();
+  m_boxes.answers = {IDYES};
+  {
+    ReadOnlyKey maker(testsupport::RegistryScope::kMakerKey);
+    ASSERT_TRUE(maker.Applied());
+    m_dialog->SaveToRegistry();
   }
   ASSERT_EQ(m_boxes.boxes.size(), 2u);
   EXPECT_EQ(m_boxes.boxes[1].text, "次の環境データを書き込めませんでした。\n\n・Nuvari の設定（レジストリ）");
