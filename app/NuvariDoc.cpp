@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "DealSequence.h"
 #include "FileSystem.h"
 #include "FreeCellSearch.h"
 #include "StoredValues.h"
@@ -38,11 +39,16 @@ BOOL CNuvariDoc::ReadSettings() {
   // The bare name is kept: the platform finds it again when FreeCell is started.
   if (m_strPath.empty()) m_strPath = nuvari::SearchFreeCell(fw::SystemFolderQueries());
 
-  m_nGameNo = ReadNumber(names::kGameNo, "1");
+  // FreeCell refuses a number outside its deals, and nothing would be played then.
+  m_nGameNo = nuvari::NearestDeal(ReadNumber(names::kGameNo, "1"));
 
-  m_arrPending = nuvari::ReadPendingList([](const std::string& name) { return ReadText(name.c_str()); });
+  const std::vector<std::int32_t> stored =
+      nuvari::ReadPendingList([](const std::string& name) { return ReadText(name.c_str()); });
+  // A deal stored twice (by a store ended half-way) is held once; every position read still
+  // counts as stored, so the next store removes the stale tail.
+  m_arrPending = nuvari::WithoutRepeatedDeals(stored);
   m_nPendingCount = static_cast<int>(m_arrPending.size());
-  m_nStoredPendingCount = m_nPendingCount;
+  m_nStoredPendingCount = static_cast<int>(stored.size());
 
   m_nTop = ReadNumber(names::kTop, "0");
   m_nLeft = ReadNumber(names::kLeft, "0");

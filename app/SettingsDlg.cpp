@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "Cp932.h"
 #include "FileSystem.h"
 #include "FreeCellSearch.h"
 #include "WinApp.h"
@@ -60,9 +59,7 @@ void CSettingsDlg::OnOK() {
     FocusPath();
     return;
   }
-  // Only the comparison is made in lower case; the path keeps the player's spelling.
-  const bool namesFreeCell = nuvari::ContainsCp932(nuvari::ToLowerCp932(m_strPath), nuvari::kFreeCellFileName);
-  if (!namesFreeCell && fw::GetApp()->DoMessageBox(kTextPathNotFreeCell, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+  if (!nuvari::NamesFreeCell(m_strPath) && fw::GetApp()->DoMessageBox(kTextPathNotFreeCell, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
     FocusPath();
     return;
   }

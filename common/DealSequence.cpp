@@ -7,8 +7,8 @@ namespace nuvari {
 
 DealSequence DealSequence::Load(std::int32_t gameNo, const std::vector<std::int32_t>& stored) {
   std::vector<std::int32_t> listed;
-  // A stored zero is no deal: not listed, but it stays stored.
-  std::copy_if(stored.begin(), stored.end(), std::back_inserter(listed), [](std::int32_t deal) { return deal != 0; });
+  // What is no deal is not listed, but it stays stored.
+  std::copy_if(stored.begin(), stored.end(), std::back_inserter(listed), IsDeal);
   const std::int32_t retryNo = (gameNo == kLastDeal && !listed.empty()) ? listed.front() : 0;
   return DealSequence(gameNo, retryNo, std::move(listed));
 }

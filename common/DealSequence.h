@@ -16,6 +16,13 @@ inline constexpr std::int32_t kFirstDeal = 1;
 inline constexpr std::int32_t kLastDeal = 32000;
 inline constexpr std::size_t kMaxPendingDeals = 100;
 
+// A number FreeCell accepts as a deal; anything else stored is no deal.
+constexpr bool IsDeal(std::int32_t number) { return number >= kFirstDeal && number <= kLastDeal; }
+// A stored current deal outside the range would be refused by FreeCell: the nearest deal instead.
+constexpr std::int32_t NearestDeal(std::int32_t number) {
+  return number < kFirstDeal ? kFirstDeal : (number > kLastDeal ? kLastDeal : number);
+}
+
 class DealSequence {
  public:
   // Sequence: walking the deals; Trying: a pending deal is played; Final: the pending deals are
@@ -36,7 +43,8 @@ class DealSequence {
   DealSequence(std::int32_t gameNo, std::int32_t retryNo, std::vector<std::int32_t> listed)
       : m_gameNo(gameNo), m_retryNo(retryNo), m_listed(std::move(listed)) {}
 
-  // The stored deals without their zeros; at deal 32000 with deals listed, the first is tried.
+  // The stored deals without what is no deal (0, or outside 1..32000); at deal 32000 with deals
+  // listed, the first is tried.
   static DealSequence Load(std::int32_t gameNo, const std::vector<std::int32_t>& stored);
 
   std::int32_t GameNo() const { return m_gameNo; }

@@ -1,5 +1,7 @@
 #include "FreeCellSearch.h"
 
+#include "Cp932.h"
+
 namespace nuvari {
 namespace {
 
@@ -23,6 +25,10 @@ std::string SearchFreeCell(const FolderQueries& folders) {
 bool PathExistsInFreeCellFolders(const std::string& path, const FolderQueries& folders) {
   if (folders.exists(path)) return true;
   return ExistsBelowFolders(path, folders);
+}
+
+bool NamesFreeCell(const std::string& commandLine) {
+  return ContainsCp932(ToLowerCp932(commandLine), kFreeCellFileName);
 }
 
 }  // namespace nuvari

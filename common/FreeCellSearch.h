@@ -24,6 +24,10 @@ inline constexpr const char kFreeCellFileName[] = "freecell.exe";
 // appended: "freecell.exe" at the first that exists, else empty.
 std::string SearchFreeCell(const FolderQueries& folders);
 
+// The command line names FreeCell: it contains "freecell.exe" once its single-byte letters are in
+// lower case (the spelling itself is kept wherever the path is used).
+bool NamesFreeCell(const std::string& commandLine);
+
 // The path as it is, or below the Windows folder, the system folder or the "32" folder beside it.
 bool PathExistsInFreeCellFolders(const std::string& path, const FolderQueries& folders);
 

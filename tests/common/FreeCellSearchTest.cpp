@@ -63,3 +63,12 @@ TEST(PathExistsInFreeCellFolders, PathItselfThenTheThreeFolders) {
   // An empty path gives candidates that end in a backslash; none of them names a file.
   EXPECT_EQ(pc.asked, (std::vector<std::string>{"", "C:\\WINDOWS\\", "C:\\WINDOWS\\SYSTEM\\", "C:\\WINDOWS\\SYSTEM32\\"}));
 }
+
+TEST(NamesFreeCell, ContainsTheFileNameInAnyCaseOfItsSingleByteLetters) {
+  EXPECT_TRUE(nuvari::NamesFreeCell("freecell.exe"));
+  EXPECT_TRUE(nuvari::NamesFreeCell("\"C:\\ゲーム\\FreeCell.EXE\" /x=3"));
+  EXPECT_FALSE(nuvari::NamesFreeCell("C:\\WINDOWS\\notepad.exe freecell"));
+  EXPECT_FALSE(nuvari::NamesFreeCell(""));
+  // "ｆｒｅｅｃｅｌｌ" in full-width letters is not the file name.
+  EXPECT_FALSE(nuvari::NamesFreeCell("ｆｒｅｅｃｅｌｌ.exe"));
+}

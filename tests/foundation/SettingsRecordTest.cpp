@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <fstream>
 
 #include "FileSystem.h"
@@ -80,15 +79,19 @@ TEST_F(SettingsStore, AStoredPathIsKeptEvenWhenItNamesNoFile) {
   EXPECT_EQ(doc.m_strPath, "D:\\nowhere\\freecell.exe");
 }
 
-TEST_F(SettingsStore, GameNoTextForms) {
+// Mended: a GameNo outside 1..32000 was typed into FreeCell, which refused it, and nothing was played.
+TEST_F(SettingsStore, GameNoTextFormsLoadAsTheNearestDeal) {
   struct Row { const char* stored; int expected; } rows[] = {
-      {"abc", 0}, {"  12abc", 12}, {"-5", -5}, {"", 1}, {"32000", 32000}, {"99999999999", INT_MAX},
+      {"abc", 1}, {"  12abc", 12}, {"-5", 1}, {"0", 1}, {"", 1}, {"32000", 32000}, {"40000", 32000},
+      {"99999999999", 32000},
   };
   for (const Row& row : rows) {
     Store("GameNo", row.stored);
     doc.ReadSettings();
     EXPECT_EQ(doc.m_nGameNo, row.expected) << "stored '" << row.stored << "'";
   }
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "32000") << "stored so at the next store";
 }
 
 TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
@@ -117,6 +120,37 @@ TEST_F(SettingsStore, PendingZerosStayAndAreWrittenBack) {
   doc.WriteSettings();
   EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "0");
   EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "12");
+}
+
+TEST_F(SettingsStore, PendingValuesOutsideTheDealsStayAndAreWrittenBack) {
+  Store("Pending0", "40000");
+  Store("Pending1", "-3");
+  Store("Pending2", "5");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{40000, -3, 5}));
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "40000");
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "-3");
+}
+
+// Mended: a store ended between two writes (5, 7, 9 with 5 retired, written as 7, 9 over the first
+// two values) left 7, 9, 9, and the panel listed 9 twice.
+TEST_F(SettingsStore, ADealStoredTwiceIsHeldOnceAndTheStaleTailGoesAtTheNextStore) {
+  Store("Pending0", "7");
+  Store("Pending1", "9");
+  Store("Pending2", "9");
+  Store("Pending3", "0");
+  Store("Pending4", "7");
+  doc.ReadSettings();
+  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{7, 9, 0}));
+  EXPECT_EQ(doc.m_nPendingCount, 3);
+  EXPECT_EQ(doc.m_nStoredPendingCount, 5);
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "9") << "stays until the next store";
+  doc.WriteSettings();
+  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "0");
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending3"));
+  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending4"));
+  EXPECT_EQ(doc.m_nStoredPendingCount, 3);
 }
 
 TEST_F(SettingsStore, AGapEndsTheListAndLaterValuesAreLeftAlone) {

@@ -32,6 +32,22 @@ TEST(DealSequenceLoad, SkipsStoredZerosAndKeepsEverythingElse) {
   EXPECT_EQ(loaded.GetState(), DealSequence::State::kSequence);
 }
 
+TEST(NearestDeal, NumbersOutsideTheRangeBecomeItsEnds) {
+  EXPECT_EQ(nuvari::NearestDeal(INT32_MIN), 1);
+  EXPECT_EQ(nuvari::NearestDeal(0), 1);
+  EXPECT_EQ(nuvari::NearestDeal(1), 1);
+  EXPECT_EQ(nuvari::NearestDeal(11982), 11982);
+  EXPECT_EQ(nuvari::NearestDeal(32000), 32000);
+  EXPECT_EQ(nuvari::NearestDeal(32001), 32000);
+  EXPECT_EQ(nuvari::NearestDeal(INT32_MAX), 32000);
+}
+
+TEST(DealSequenceLoad, StoredNumbersOutsideTheDealRangeAreSkippedAsZerosAre) {
+  const DealSequence loaded = DealSequence::Load(7, {-5, 1, 40000, 32000, 32001, 0, 99});
+  EXPECT_EQ(loaded.Listed(), (Deals{1, 32000, 99}));
+  EXPECT_EQ(DealSequence::Load(32000, {32001, -1, 4}).RetryNo(), 4) << "the first listed deal, not the first stored";
+}
+
 TEST(DealSequenceLoad, Deal32000WithPendingEntersFinalAtTheFirstListed) {
   const DealSequence loaded = DealSequence::Load(32000, {0, 9, 4});
   EXPECT_EQ(loaded.GetState(), DealSequence::State::kFinal);

@@ -151,6 +151,23 @@ TEST_F(PanelStartup, StoredZeroIsNeitherListedNorCountedButStaysStored) {
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "3");
 }
 
+// Mended: a stored GameNo of 0 was typed into FreeCell and refused; a stored pending value out of
+// range was listed and tried; a deal stored twice by a store ended half-way was listed twice.
+TEST_F(PanelStartup, OutOfRangeNumbersAndRepeatedDealsAreNotPlayedOrListed) {
+  Store("GameNo", "0");
+  StorePending({"7", "40000", "7", "-2", "12", "12"});
+  CNuvariView& view = Start();
+  EXPECT_EQ(view.m_nGameNo, 1);
+  EXPECT_EQ(Text(IDC_GAME_NO), "1");
+  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
+  Click(IDC_BUTTON_PEND);
+  EXPECT_EQ(Stored("GameNo"), "2");
+  const std::vector<std::string> stored = {Stored("Pending0"), Stored("Pending1"), Stored("Pending2"),
+                                           Stored("Pending3"), Stored("Pending4"), Stored("Pending5")};
+  EXPECT_EQ(stored, (std::vector<std::string>{"7", "40000", "-2", "12", "1", "(none)"}));
+}
+
 TEST_F(PanelStartup, EmptyListDisablesTry) {
   Start();
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
