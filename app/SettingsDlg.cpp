@@ -59,7 +59,8 @@ void CSettingsDlg::OnOK() {
     FocusPath();
     return;
   }
-  if (!nuvari::NamesFreeCell(m_strPath) && fw::GetApp()->DoMessageBox(kTextPathNotFreeCell, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+  if (!nuvari::NamesFreeCell(m_strPath) &&
+      fw::GetApp()->DoMessageBox(kTextPathNotFreeCell, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
     FocusPath();
     return;
   }

@@ -7,7 +7,6 @@
 #include "EnvironmentNames.h"
 #include "FileReplacement.h"
 #include "FileSystem.h"
-#include "StoredValues.h"
 #include "TextNumber.h"
 
 namespace names = environment_names;
@@ -58,62 +57,15 @@ std::vector<Entry> EntriesOf(const EnvironmentRecord& r) {
   return entries;
 }
 
-// Integers of section FreeCell are read as text first: a missing entry takes the default, an
-// empty one reads as 0.
-std::int32_t ReadSettingNumber(const PrivateProfile& file, const char* key, const char* defaultText) {
-  return nuvari::ParseLeadingInt(file.ReadText(names::kFreeCell, key, defaultText));
-}
-
 }  // namespace
 
-bool EnvironmentFile::Load(EnvironmentRecord& r, WindowsFamily family, const nuvari::FolderQueries& folders) const {
-  r.Path = m_file.ReadText(names::kFreeCell, names::kPath, "");
-  if (r.Path.empty()) return false;
-  if (!folders.exists(r.Path)) {
-    const std::string found = nuvari::SearchFreeCell(folders);
-    if (!found.empty()) r.Path = found;
-  }
-
-  r.GameNo = ReadSettingNumber(m_file, names::kGameNo, "1");
-
-  // The list ends at the first missing or empty entry; entries after a gap are not read.
-  r.Pending = nuvari::ReadPendingList(
-      [this](const std::string& name) { return m_file.ReadText(names::kFreeCell, name, ""); });
-
-  r.Top = ReadSettingNumber(m_file, names::kTop, "0");
-  r.Left = ReadSettingNumber(m_file, names::kLeft, "0");
-
-  const std::string idleRow = m_file.ReadText(names::kFreeCell, names::kIdleRow, "");
-  if (idleRow.empty()) return false;
-  r.IdleRow = nuvari::ParseLeadingInt(idleRow);
-  const std::string autoExit = m_file.ReadText(names::kFreeCell, names::kAutoExit, "");
-  if (autoExit.empty()) return false;
-  r.AutoExit = nuvari::ParseLeadingInt(autoExit);
-
-  r.GameOverYourWin = ReadSettingNumber(m_file, names::kGameOverYourWin, "0");
-  r.GameOverYourWinCnt = ReadSettingNumber(m_file, names::kGameOverYourWinCnt, "1");
-
-  r.Rect = m_file.ReadText(names::kWindowSize, names::kRect, kDefaultRect);
-  r.icon = m_file.ReadInt(names::kWindowSize, names::kIcon, 0);
-  r.max = m_file.ReadInt(names::kWindowSize, names::kMax, 0);
-  r.tool = m_file.ReadInt(names::kWindowSize, names::kTool, 1);
-  r.status = m_file.ReadInt(names::kWindowSize, names::kStatus, 1);
-
-  r.losses = m_file.ReadInt(names::kFreeCellData, names::kLosses, 0);
-  r.lost = m_file.ReadInt(names::kFreeCellData, names::kLost, 0);
-  r.streak = m_file.ReadInt(names::kFreeCellData, names::kStreak, 0);
-  r.stype = m_file.ReadInt(names::kFreeCellData, names::kStype, 0);
-  r.wins = m_file.ReadInt(names::kFreeCellData, names::kWins, 0);
-  r.won = m_file.ReadInt(names::kFreeCellData, names::kWon, 0);
-  r.messages = m_file.ReadInt(names::kFreeCellData, names::kMessages, EnvironmentRecord::kAbsent);
-  // Only FreeCell on the Windows 95 family keeps these; elsewhere nothing uses them.
-  if (family == WindowsFamily::Windows95) ReadOptionCarryOver(r);
-  return true;
+EnvironmentSections EnvironmentFile::ReadSections() const {
+  return {ProfileSection(m_file.ReadSection(names::kFreeCell)), ProfileSection(m_file.ReadSection(names::kWindowSize)),
+          ProfileSection(m_file.ReadSection(names::kFreeCellData))};
 }
 
 void EnvironmentFile::ReadOptionCarryOver(EnvironmentRecord& r) const {
-  r.quick = m_file.ReadInt(names::kFreeCellData, names::kQuick, EnvironmentRecord::kAbsent);
-  r.dblclick = m_file.ReadInt(names::kFreeCellData, names::kDblclick, EnvironmentRecord::kAbsent);
+  ReadQuickAndDblclick(ProfileSection(m_file.ReadSection(names::kFreeCellData)), r);
 }
 
 bool EnvironmentFile::Save(const EnvironmentRecord& record) const {

@@ -1,22 +1,20 @@
-// EnvironmentFile: the INI file that carries one player's environment data to another PC. Read
-// entry by entry (a file without Path, IdleRow and AutoExit is not one); written as a fresh file.
+// EnvironmentFile: the INI file that carries one player's environment data to another PC. Read a
+// section at a time (EnvironmentReader takes the record from what was read); written as a fresh file.
 #pragma once
 
 #include <string>
 
+#include "EnvironmentReader.h"
 #include "EnvironmentRecord.h"
-#include "FreeCellSearch.h"
 #include "PrivateProfile.h"
-#include "WindowsFamily.h"
 
 class EnvironmentFile {
  public:
   explicit EnvironmentFile(std::string path) : m_file(std::move(path)) {}
 
-  // Fills the record; false when the file is not an environment file (fields read before the
-  // failing key may already be replaced). A Path that names nothing on this PC becomes
-  // "freecell.exe" when FreeCell lies in one of the usual folders.
-  bool Load(EnvironmentRecord& record, WindowsFamily family, const nuvari::FolderQueries& folders) const;
+  // Each of the three sections read once; missing ones are empty. Touches no window, so it may run
+  // on a worker thread.
+  EnvironmentSections ReadSections() const;
 
   // quick and dblclick as the file holds them now (-1 when absent): the Windows NT family keeps
   // no such values, so an export there carries over what a Windows 95 export left in the file.

@@ -1,6 +1,9 @@
 #include "NuvariKitDlg.h"
 
+#include <new>
+
 #include "AboutDlg.h"
+#include "BackgroundWork.h"
 #include "EnvironmentFile.h"
 #include "FileDialog.h"
 #include "FileSystem.h"
@@ -18,6 +21,9 @@ namespace {
 // Save: confirm replacing and creating, no read-only box. Open: the file must exist.
 constexpr DWORD kExportDialogFlags = OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_HIDEREADONLY;
 constexpr DWORD kImportDialogFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+constexpr int kCommandButtons[] = {IDC_BUTTON_EXPORT, IDC_BUTTON_IMPORT, IDC_BUTTON_DELETE, IDOK};
+
+void ShowWaitCursor() { SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); }  // IDC_WAIT
 }  // namespace
 
 const fw::MessageMap& CNuvariKitDlg::ClassMessageMap() {
@@ -25,6 +31,7 @@ const fw::MessageMap& CNuvariKitDlg::ClassMessageMap() {
       fw::MapSysCommand(&CNuvariKitDlg::OnSysCommand),
       fw::MapSimple(WM_PAINT, &CNuvariKitDlg::OnPaint),
       fw::MapQueryDragIcon(&CNuvariKitDlg::OnQueryDragIcon),
+      fw::MapMessage(WM_SETCURSOR, &CNuvariKitDlg::OnSetCursorMessage),
       fw::MapCommand(IDC_BUTTON_DELETE, &CNuvariKitDlg::OnDelete),
       fw::MapCommand(IDC_BUTTON_IMPORT, &CNuvariKitDlg::OnImport),
       fw::MapCommand(IDC_BUTTON_EXPORT, &CNuvariKitDlg::OnExport),
@@ -53,6 +60,7 @@ BOOL CNuvariKitDlg::OnInitDialog() {
 
 void CNuvariKitDlg::OnSysCommand(UINT id, LPARAM lParam) {
   if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    if (m_bBusy) return;
     CAboutDlg about;
     about.DoModal();
     return;
@@ -77,6 +85,32 @@ void CNuvariKitDlg::OnPaint() {
 }
 
 HCURSOR CNuvariKitDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+void CNuvariKitDlg::OnOK() {
+  if (!m_bBusy) fw::CDialog::OnOK();
+}
+
+void CNuvariKitDlg::OnCancel() {
+  if (!m_bBusy) fw::CDialog::OnCancel();
+}
+
+LRESULT CNuvariKitDlg::OnSetCursorMessage(WPARAM wParam, LPARAM lParam) {
+  if (!m_bBusy) return DefaultProc(WM_SETCURSOR, wParam, lParam);
+  ShowWaitCursor();
+  return TRUE;
+}
+
+void CNuvariKitDlg::SetBusy(bool busy) {
+  m_bBusy = busy;
+  if (!m_hWnd) return;
+  if (busy) m_hFocusBeforeBusy = GetFocus();
+  for (const int id : kCommandButtons) EnableDlgItem(id, !busy);
+  if (busy) {
+    ShowWaitCursor();
+  } else if (m_hFocusBeforeBusy && IsChild(m_hWnd, m_hFocusBeforeBusy)) {
+    SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_hFocusBeforeBusy), TRUE);
+  }
+}
 
 int CNuvariKitDlg::ShowMessage(const std::string& text, UINT type) { return fw::GetApp()->DoMessageBox(text, type); }
 
@@ -121,7 +155,19 @@ void CNuvariKitDlg::OnDelete() {
 }
 
 BOOL CNuvariKitDlg::LoadEnvironmentFile(const std::string& path) {
-  return EnvironmentFile(path).Load(m_record, QueryWindowsFamily(), m_freeCellFolders) ? TRUE : FALSE;
+  // Reading a large file takes seconds: the dialog keeps answering meanwhile.
+  EnvironmentSections sections;
+  bool held = true;
+  SetBusy(true);
+  try {
+    fw::RunWhileDispatching([&] { sections = EnvironmentFile(path).ReadSections(); });
+  } catch (const std::bad_alloc&) {
+    held = false;  // too large to hold: no environment file is
+  }
+  SetBusy(false);
+  if (!held) return FALSE;
+  const bool withQuickAndDblclick = QueryWindowsFamily() == WindowsFamily::Windows95;
+  return ReadEnvironment(sections, m_record, withQuickAndDblclick, m_freeCellFolders) ? TRUE : FALSE;
 }
 
 BOOL CNuvariKitDlg::SaveEnvironmentFile(const std::string& path) {

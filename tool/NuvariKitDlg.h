@@ -46,6 +46,10 @@ class CNuvariKitDlg : public fw::CDialog {
   void OnExport();
   void OnImport();
   void OnDelete();
+  // Ignored while a file is being read: the command under way owns the dialog.
+  void OnOK() override;
+  void OnCancel() override;
+  LRESULT OnSetCursorMessage(WPARAM wParam, LPARAM lParam);
 
  private:
   int ShowMessage(const std::string& text, UINT type);
@@ -53,4 +57,9 @@ class CNuvariKitDlg : public fw::CDialog {
   WindowsFamily StatisticsFamily();
   // True (after telling the player) when the supervisor would overwrite what the tool writes.
   bool RefuseWhileSupervisorRuns();
+  // The buttons off (and back on) while a file is read; the focus returns where it was.
+  void SetBusy(bool busy);
+
+  bool m_bBusy = false;
+  HWND m_hFocusBeforeBusy = nullptr;
 };

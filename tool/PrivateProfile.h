@@ -1,8 +1,7 @@
-// PrivateProfile: one INI file reached entry by entry through the platform's private-profile
-// functions (the file is never parsed here).
+// PrivateProfile: one INI file reached through the platform's private-profile functions, a
+// section or an entry at a time (the file is never parsed here).
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 class PrivateProfile {
@@ -12,8 +11,9 @@ class PrivateProfile {
 
   // The whole value, however long; the default when the key is missing.
   std::string ReadText(const char* section, const std::string& key, const char* defaultText) const;
-  // Leading signed decimal number of the value; the default when the key is missing.
-  std::int32_t ReadInt(const char* section, const char* key, std::int32_t defaultValue) const;
+  // The whole section as the platform delivers it: "key=value" lines, each ended by a zero; empty
+  // when the section or the file is missing.
+  std::string ReadSection(const char* section) const;
   // A null value removes the key. False when the file could not be written.
   bool WriteText(const char* section, const std::string& key, const char* value) const;
 

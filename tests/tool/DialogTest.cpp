@@ -121,6 +121,52 @@ TEST_F(KitDialogTest, EscClosesTheDialog) {
   EXPECT_EQ(result, IDCANCEL);
 }
 
+// Mended: a file of 200,000 pending entries kept the dialog from answering for minutes.
+TEST_F(KitDialogTest, ALargeFileIsReadWhileTheDialogAnswersWithItsButtonsOff) {
+  StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100);
+  const std::vector<std::string> before = DescribeKey(kFreeCellKey);
+  // About 16 MiB: the largest file that must be accepted or refused in time.
+  std::string big = "[FreeCell]\r\nPath=freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  for (int i = 0; big.size() < (16u << 20); ++i)
+    big += "Pending" + std::to_string(i) + "=" + std::to_string(i % 32000 + 1) + "\r\n";
+  WriteFileBytes(FilePath("big.ini"), big);
+  FileDialogAnswerer answerer({FilePath("big.ini"), ""});
+  struct {
+    bool sawBusy = false;
+    bool answeredWhileBusy = false;
+    bool buttonsOffWhileBusy = true;
+    bool stayedOpen = false;
+  } seen;
+  const INT_PTR result = RunDialog([&](HWND window) {
+    PressButton(window, IDC_BUTTON_IMPORT);
+    HWND import = GetDlgItem(window, IDC_BUTTON_IMPORT);
+    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+    while (IsWindowEnabled(import) && GetTickCount64() < deadline) Sleep(2);
+    seen.sawBusy = !IsWindowEnabled(import);
+    if (seen.sawBusy) {
+      // Closing is not possible meanwhile, however it is asked for.
+      PressButton(window, IDOK);
+      PressButton(window, IDCANCEL);
+      DWORD_PTR ignored = 0;
+      seen.answeredWhileBusy =
+          SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0 && !IsWindowEnabled(import);
+      for (int id : {IDC_BUTTON_EXPORT, IDC_BUTTON_DELETE, IDOK})
+        seen.buttonsOffWhileBusy = seen.buttonsOffWhileBusy && !IsWindowEnabled(GetDlgItem(window, id));
+    }
+    answerer.Finish();
+    seen.stayedOpen = IsWindowVisible(window) && IsWindowEnabled(import);
+    PressButton(window, IDCANCEL);
+  });
+  EXPECT_TRUE(seen.sawBusy);
+  EXPECT_TRUE(seen.answeredWhileBusy);
+  EXPECT_TRUE(seen.buttonsOffWhileBusy);
+  EXPECT_TRUE(seen.stayedOpen);
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"指定されたファイルは、Nuvariの環境ファイルではありません。\n"
+                                                 "もう一度ファイルを指定してください。"});
+  EXPECT_EQ(DescribeKey(kFreeCellKey), before) << "a refused file changes nothing";
+}
+
 TEST_F(KitDialogTest, ExitButtonClosesTheDialog) {
   EXPECT_EQ(RunDialog([](HWND window) { PressButton(window, IDOK); }), IDOK);
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "FileReplacement.h"
+#include "PrivateProfile.h"
+#include "ProfileSection.h"
 #include "ToolFixture.h"
 
 namespace tooltest {
@@ -140,18 +142,89 @@ TEST_F(EnvironmentFileTest, PendingListEndsAtTheFirstGapOrEmptyValue) {
   EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{8, -7, 5}));
 }
 
+// GameNo outside 1..32000 (letters read as 0) becomes the nearest deal, as the supervisor loads it.
 TEST_F(EnvironmentFileTest, GameNoForms) {
   const struct {
     const char* line;
     std::int32_t expected;
   } rows[] = {
-      {"GameNo=abc\r\n", 0}, {"GameNo=12abc\r\n", 12}, {"GameNo=  -5\r\n", -5},
-      {"GameNo=+31999\r\n", 31999}, {"", 1}, {"GameNo=\r\n", 0},
+      {"GameNo=abc\r\n", 1}, {"GameNo=12abc\r\n", 12}, {"GameNo=  -5\r\n", 1},
+      {"GameNo=+31999\r\n", 31999}, {"", 1}, {"GameNo=\r\n", 1}, {"GameNo=99999\r\n", 32000},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
     ASSERT_TRUE(LoadText(std::string("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n") + row.line));
     EXPECT_EQ(Record().GameNo, row.expected);
+  }
+}
+
+// The file read a section at a time must give what reading it key by key gave: names without
+// regard to case, the first of two equal keys, blanks and one pair of quotes stripped, a second
+// section of the same name ignored, comments and lines without "=" skipped.
+TEST_F(EnvironmentFileTest, WholeFileReadsAsItsKeysOneByOne) {
+  UseFamily(WindowsFamily::Windows95);
+  ASSERT_TRUE(LoadText(
+      "; written by hand\r\n"
+      "[freecell]\r\n"
+      "  path  =  \"C:\\My Games\\freecell.exe\"  \r\n"
+      "PATH=second\r\n"
+      "gameno=' 42 '\r\n"
+      "GameNo=7\r\n"
+      "IDLEROW=1\r\n"
+      "AutoExit=\t0\t\r\n"
+      ";Top=99\r\n"
+      "Left\r\n"
+      "Pending0=\"5\"\r\n"
+      "pending1=9\r\n"
+      "Pending1=10\r\n"
+      "Pending2=\r\n"
+      "Pending3=11\r\n"
+      "GameOverYourWinCnt = \"3\r\n"
+      "[Window Size]\r\n"
+      "rect='0001 0002 0003 0004'\r\n"
+      "ICON=\r\n"
+      "max=0x1\r\n"
+      "[FreeCellData]\r\n"
+      "WON=12abc\r\n"
+      "quick=-1\r\n"
+      "[FreeCell]\r\n"
+      "Top=55\r\n"));
+  const EnvironmentRecord& r = Record();
+  EXPECT_EQ(r.Path, "C:\\My Games\\freecell.exe");
+  EXPECT_EQ(r.GameNo, 42);
+  EXPECT_EQ(r.IdleRow, 1);
+  EXPECT_EQ(r.AutoExit, 0);
+  EXPECT_EQ(r.Top, 0) << "neither a comment nor a second [FreeCell] counts";
+  EXPECT_EQ(r.Left, 0);
+  EXPECT_EQ(r.Pending, (std::vector<std::int32_t>{5, 9}));
+  EXPECT_EQ(r.GameOverYourWinCnt, 0) << "a lone quote stays and reads as no number";
+  EXPECT_EQ(r.Rect, "0001 0002 0003 0004");
+  EXPECT_EQ(r.icon, 0) << "an empty number takes the default";
+  EXPECT_EQ(r.max, 0) << "decimal only";
+  EXPECT_EQ(r.tool, 1);
+  EXPECT_EQ(r.won, 12);
+  EXPECT_EQ(r.quick, -1);
+  EXPECT_EQ(r.dblclick, -1);
+}
+
+// The rules above are the platform's: every text value agrees with GetPrivateProfileStringA.
+TEST_F(EnvironmentFileTest, SectionValuesAgreeWithThePlatformsOneKeyReads) {
+  const std::string keys[] = {"Path", "path", "Dup", "Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Blank", "NoEq",
+                              "Cmt", "Tab", "Late", "ソA", "ソa", "ア", "ャ", "Eq"};
+  const std::string text =
+      "[FreeCell]\r\n  Path  =  \"C:\\a b\\freecell.exe\"  \r\npath=second\r\nDUP=1\r\nDup=2\r\n"
+      "Q1=\"x\"\r\nQ2=\"x\r\nQ3='x'\r\nQ4=\"\"x\"\"\r\nQ5= \" y \" \r\nQ6=\"\r\nBlank=   \r\nNoEq\r\n;Cmt=5\r\n"
+      "Tab=\t7\t\r\nソA=kana\r\nア=kana2\r\nEq=a=b\r\n[Other]\r\nx=1\r\n[FreeCell]\r\nLate=1\r\n";
+  const std::string path = FilePath("same.ini");
+  WriteFileBytes(path, text);
+  const ProfileSection section(PrivateProfile(path).ReadSection("FreeCell"));
+  for (const std::string& key : keys) {
+    SCOPED_TRACE(key);
+    char value[256] = {};  // every value here is short
+    const DWORD length = GetPrivateProfileStringA("FreeCell", key.c_str(), "\x01missing", value, sizeof value,
+                                                  path.c_str());
+    const std::string platform(value, length);
+    EXPECT_EQ(section.Find(key).value_or("\x01missing"), platform);
   }
 }
 

@@ -1,0 +1,122 @@
+// The reader's rules on section texts as the platform hands them over ("key=value", each line
+// ended by a zero): names, duplicates, quotes and blanks, numbers, the pending list and the checks
+// that refuse a file.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "EnvironmentReader.h"
+
+namespace {
+
+std::string SectionText(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + '\0';
+  return text;
+}
+
+ProfileSection Section(std::initializer_list<std::string> lines) { return ProfileSection(SectionText(lines)); }
+
+TEST(ProfileSection, FirstOfEqualNamesWinsWhateverTheirCase) {
+  const ProfileSection section = Section({"DUP=1", "Dup=2", "dup=3", "Path=a", "path=b", "PATH=c"});
+  EXPECT_EQ(section.Find("dup"), "1");
+  EXPECT_EQ(section.Find("pAtH"), "a");
+  EXPECT_EQ(section.Size(), 2u);
+}
+
+TEST(ProfileSection, DoubleByteNamesCompareExactly) {
+  // 83 41 (ア) and 83 61 (ャ) differ only in a trail byte that looks like a letter.
+  const ProfileSection section = Section({"\x83\x41=1", "\x83\x61=2", "表A=3"});
+  EXPECT_EQ(section.Find("\x83\x41"), "1");
+  EXPECT_EQ(section.Find("\x83\x61"), "2");
+  EXPECT_EQ(section.Find("表a"), "3");
+}
+
+TEST(ProfileSection, BlanksAndOnePairOfQuotesAreStripped) {
+  const struct {
+    const char* line;
+    const char* value;
+  } rows[] = {
+      {"Q=\"x\"", "x"},        {"Q='x'", "x"},         {"Q=\"x", "\"x"},   {"Q=x\"", "x\""},
+      {"Q=\"x'", "\"x'"},      {"Q=\"\"x\"\"", "\"x\""}, {"Q=\" y \"", " y "}, {"Q=\"", "\""},
+      {"Q= \t v w \t ", "v w"}, {"Q=\"\"", ""},          {"Q=a=b", "a=b"},   {" Q \t= 5", "5"},
+      {"Q=ソ\"", "ソ\""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    EXPECT_EQ(Section({row.line}).Find("Q"), row.value);
+  }
+}
+
+TEST(ProfileSection, LinesWithoutANameOrAnEqualsSignAreNoEntries) {
+  const ProfileSection section = Section({"NoEq", "=novalue", "  =x", "Empty="});
+  EXPECT_EQ(section.Find("NoEq"), std::nullopt);
+  EXPECT_EQ(section.Find(""), std::nullopt);
+  EXPECT_EQ(section.Find("Empty"), "");
+  EXPECT_EQ(section.Text("Missing", "default"), "default");
+  EXPECT_EQ(section.Text("Empty", "default"), "");
+}
+
+TEST(ProfileSection, NumbersAreLeadingSignedDecimals) {
+  const ProfileSection section =
+      Section({"a=12abc", "b= -5", "c=abc", "d=0x10", "e=99999999999", "f=", "g=\"7\""});
+  EXPECT_EQ(section.Int("a", 9), 12);
+  EXPECT_EQ(section.Int("b", 9), -5);
+  EXPECT_EQ(section.Int("c", 9), 0);
+  EXPECT_EQ(section.Int("d", 9), 0);
+  EXPECT_EQ(section.Int("e", 9), INT32_MAX);
+  EXPECT_EQ(section.Int("f", 9), 9) << "an empty value takes the default, as the platform's integer read does";
+  EXPECT_EQ(section.Int("g", 9), 7);
+  EXPECT_EQ(section.Int("missing", 9), 9);
+}
+
+// Folders where FreeCell is nowhere, and every path names nothing.
+nuvari::FolderQueries NoFreeCell() {
+  return {[] { return std::optional<std::string>("C:\\WINDOWS"); },
+          [] { return std::optional<std::string>("C:\\WINDOWS\\SYSTEM"); }, [](const std::string&) { return false; }};
+}
+
+bool Read(EnvironmentRecord& record, std::initializer_list<std::string> settings) {
+  EnvironmentSections sections;
+  sections.freeCell = Section(settings);
+  return ReadEnvironment(sections, record, false, NoFreeCell());
+}
+
+TEST(ReadEnvironment, PendingListEndsAtItsFirstGapAndMayHoldAHundredEntries) {
+  EnvironmentRecord record;
+  ASSERT_TRUE(Read(record, {"Path=x", "IdleRow=0", "AutoExit=1", "pending0=5", "PENDING1=-7", "Pending01=8",
+                            "Pending3=9"}));
+  EXPECT_EQ(record.Pending, (std::vector<std::int32_t>{5, -7})) << "Pending01 is not Pending1's name";
+
+  std::string lines = SectionText({"Path=x", "IdleRow=0", "AutoExit=1"});
+  for (int i = 0; i < 100; ++i) lines += "Pending" + std::to_string(i) + "=" + std::to_string(i + 1) + '\0';
+  EnvironmentSections sections;
+  sections.freeCell = ProfileSection(lines);
+  ASSERT_TRUE(ReadEnvironment(sections, record, false, NoFreeCell()));
+  EXPECT_EQ(record.Pending.size(), 100u);
+
+  // Mended: 200,000 entries were imported (and read one quadratic lookup at a time); the
+  // supervisor never writes more than 100.
+  sections.freeCell = ProfileSection(lines + "Pending100=0" + '\0');
+  EXPECT_FALSE(ReadEnvironment(sections, record, false, NoFreeCell()));
+}
+
+// Mended: a GameNo outside 1..32000 was imported as it was, and FreeCell refused it later.
+TEST(ReadEnvironment, GameNoBecomesTheNearestDeal) {
+  const struct {
+    const char* line;
+    std::int32_t gameNo;
+  } rows[] = {{"GameNo=0", 1}, {"GameNo=-5", 1}, {"GameNo=abc", 1}, {"GameNo=40000", 32000}, {"Other=1", 1},
+              {"GameNo=617", 617}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    EnvironmentRecord record;
+    ASSERT_TRUE(Read(record, {"Path=x", "IdleRow=0", "AutoExit=1", row.line, "Pending0=40000"}));
+    EXPECT_EQ(record.GameNo, row.gameNo);
+    EXPECT_EQ(record.Pending, (std::vector<std::int32_t>{40000})) << "travels as a 0 does; the supervisor skips it";
+  }
+}
+
+}  // namespace
