@@ -189,6 +189,7 @@ void CNuvariKitDlg::LoadFromRegistry() {
 
 void CNuvariKitDlg::SaveToRegistry() {
   const SettingsRegistry registry(*fw::GetApp(), m_freeCellFolders);
+  ConfirmCommandLine(registry.StoredPath());
   // A file from a PC with another screen can put FreeCell off this one: keep this PC's places.
   if (ShowMessage(texts::kWindowPositionQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
     registry.LoadWindowPosition(m_record);
@@ -204,6 +205,12 @@ void CNuvariKitDlg::SaveToRegistry() {
     return;
   }
   ShowMessage(texts::kImported, MB_OK | MB_ICONINFORMATION);
+}
+
+void CNuvariKitDlg::ConfirmCommandLine(const std::string& currentPath) {
+  if (nuvari::NamesFreeCell(m_record.Path)) return;
+  if (ShowMessage(texts::CommandLineQuestion(m_record.Path), MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
+    m_record.Path = currentPath;
 }
 
 BOOL CNuvariKitDlg::DeleteRegistry() { return SettingsRegistry(*fw::GetApp(), m_freeCellFolders).Delete() ? TRUE : FALSE; }

@@ -57,6 +57,9 @@ class CNuvariKitDlg : public fw::CDialog {
   WindowsFamily StatisticsFamily();
   // True (after telling the player) when the supervisor would overwrite what the tool writes.
   bool RefuseWhileSupervisorRuns();
+  // A Path that does not name FreeCell is run at the supervisor's next start: the player decides
+  // whether it is stored or this PC's own stays.
+  void ConfirmCommandLine(const std::string& currentPath);
   // The buttons off (and back on) while a file is read; the focus returns where it was.
   void SetBusy(bool busy);
 

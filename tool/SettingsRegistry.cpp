@@ -43,6 +43,8 @@ void SettingsRegistry::Load(EnvironmentRecord& r) const {
   r.status = m_app.GetProfileInt(names::kWindowSize, names::kStatus, 1);
 }
 
+std::string SettingsRegistry::StoredPath() const { return m_app.GetProfileString(names::kFreeCell, names::kPath); }
+
 void SettingsRegistry::LoadWindowPosition(EnvironmentRecord& r) const {
   r.Top = ReadNumber(m_app, names::kFreeCell, names::kTop, "0");
   r.Left = ReadNumber(m_app, names::kFreeCell, names::kLeft, "0");

@@ -13,6 +13,8 @@ class SettingsRegistry {
   // Everything but FreeCell's statistics. An empty Path becomes "freecell.exe" when FreeCell lies
   // in one of the usual folders. Reading creates the keys when they are missing.
   void Load(EnvironmentRecord& record) const;
+  // Path as this PC holds it, empty when there is none (no search).
+  std::string StoredPath() const;
   // Top, Left and Rect as this PC holds them.
   void LoadWindowPosition(EnvironmentRecord& record) const;
   // Writes every value of the record (the keys were deleted before); false when any write failed.

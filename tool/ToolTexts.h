@@ -1,6 +1,8 @@
 // Every text NuvariKit shows in its message boxes (code-page-932 bytes once compiled).
 #pragma once
 
+#include <string>
+
 namespace tool_texts {
 
 inline constexpr char kExported[] = "環境データを読み出しました。";
@@ -10,6 +12,15 @@ inline constexpr char kWindowPositionQuestion[] =
     "ウィンドウの位置を書き込みますか？\n\n"
     "画面の解像度が違うパソコンから環境データ持ってくると、フリーセルが画面からはみ出すことがあります。";
 inline constexpr char kImported[] = "環境データを書き込みました。";
+
+// An imported Path is run at the supervisor's next start: one that does not name FreeCell is quoted
+// in full before it is stored.
+inline std::string CommandLineQuestion(const std::string& commandLine) {
+  return "環境ファイルの「フリーセルのパス」は、フリーセルではない可能性があります。\n\n" + commandLine +
+         "\n\nこのコマンド ラインは、次に「Nuvari」を起動したときに実行されます。\n"
+         "このまま書き込みますか？\n\n"
+         "「いいえ」を押すと、このパソコンの「フリーセルのパス」はそのままで、ほかの環境データを書き込みます。";
+}
 inline constexpr char kDeleteQuestion[] =
     "環境データを削除すると「Nuvari」は初期状態に戻ります。\n\n環境データを削除しますか？";
 inline constexpr char kDeleted[] = "環境データを削除しました。";

@@ -139,6 +139,58 @@ TEST_F(KitRegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
   EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0010 0010 0550 0500");
 }
 
+// Mended: a file from someone else could make the supervisor's next start run any program.
+TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStored) {
+  const std::string foreign = "\"C:\\Tools\\ソフト\\setup.exe\" /quiet /log=\"C:\\a b\\x.log\"";
+  const struct {
+    int line;
+    bool supervisorRan;
+    int answer;
+    std::string stored;
+  } rows[] = {
+      {__LINE__, true, IDYES, foreign},
+      {__LINE__, true, IDNO, "C:\\WINDOWS\\freecell.exe"},
+      {__LINE__, false, IDNO, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    testsupport::DeleteRegistryTree(testsupport::RegistryScope::kMakerKey);
+    if (row.supervisorRan) StoreSupervisorSession();
+    m_boxes.boxes.clear();
+    m_boxes.answers = {row.answer, IDYES};
+    // Reading the current Path creates the keys of a fresh user, as every read does; no value changes.
+    bool nothingWrittenWhileAsked = false;
+    const std::optional<std::string> gameNoBefore = ReadRegistryText(kFreeCellKey, "GameNo");
+    m_boxes.onBox = [&](const testsupport::RecordedBox&) {
+      if (m_boxes.boxes.size() == 1) nothingWrittenWhileAsked = ReadRegistryText(kFreeCellKey, "GameNo") == gameNoBefore;
+    };
+    m_dialog->m_record = FromFile();
+    m_dialog->m_record.Path = foreign;
+    m_dialog->SaveToRegistry();
+    m_boxes.onBox = nullptr;
+    ASSERT_EQ(m_boxes.boxes.size(), 3u);
+    EXPECT_EQ(m_boxes.boxes[0].text,
+              "環境ファイルの「フリーセルのパス」は、フリーセルではない可能性があります。\n\n" + foreign +
+                  "\n\nこのコマンド ラインは、次に「Nuvari」を起動したときに実行されます。\nこのまま書き込みますか？"
+                  "\n\n「いいえ」を押すと、このパソコンの「フリーセルのパス」はそのままで、ほかの環境データを書き込みます。");
+    EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2));
+    EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+    EXPECT_TRUE(nothingWrittenWhileAsked);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), row.stored);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7") << "everything else comes from the file";
+    EXPECT_EQ(m_boxes.boxes[2].text, "環境データを書き込みました。");
+  }
+}
+
+TEST_F(KitRegistryTest, ACommandLineNamingFreeCellInAnyCaseIsStoredWithoutTheQuestion) {
+  m_dialog->m_record = FromFile();
+  m_dialog->m_record.Path = "\"D:\\Games\\FreeCell.EXE\" /x";
+  m_boxes.answers = {IDYES};
+  m_dialog->SaveToRegistry();
+  EXPECT_EQ(m_boxes.boxes.size(), 2u);
+  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), "\"D:\\Games\\FreeCell.EXE\" /x");
+}
+
 TEST_F(KitRegistryTest, ThreePendingOverFiveLeavesExactlyThree) {
   StoreSupervisorSession();
   m_dialog->m_record = FromFile();
@@ -282,7 +334,7 @@ TEST_F(KitRegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
 
 TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
   WriteFileBytes(FilePath("other.ini"), "[Settings]\r\nPath=x\r\n");
-  WriteFileBytes(FilePath("good.ini"), "[FreeCell]\r\nPath=x.exe\r\nGameNo=42\r\nIdleRow=1\r\nAutoExit=0\r\n");
+  WriteFileBytes(FilePath("good.ini"), "[FreeCell]\r\nPath=freecell.exe\r\nGameNo=42\r\nIdleRow=1\r\nAutoExit=0\r\n");
   m_boxes.answers = {IDOK, IDYES, IDOK};
   FileDialogAnswerer answerer({FilePath("other.ini"), FilePath("good.ini")});
   m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);

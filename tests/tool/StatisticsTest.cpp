@@ -40,7 +40,7 @@ class KitStatisticsTest : public ToolTest {
   }
 };
 
-const char kImportHead[] = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\n";
+const char kImportHead[] = "[FreeCell]\r\nPath=freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\n";
 
 TEST_F(KitStatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
   UseFamily(WindowsFamily::Windows95);
@@ -160,7 +160,7 @@ TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   m_boxes.boxes.clear();
   Import(std::string(kImportHead) + "won=9\r\n");
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, "環境データを書き込みました。"}));
-  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "x");
+  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe");
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
 }
 
@@ -177,7 +177,7 @@ TEST_F(KitStatisticsTest, FailedEntpackWriteIsReportedByName) {
   CreateDirectoryA(m_entpackPath.c_str(), nullptr);  // no file can be written where a folder stands
   Import(std::string(kImportHead) + "won=9\r\n");
   EXPECT_EQ(BoxTexts().back(), "次の環境データを書き込めませんでした。\n\n・フリーセルの成績（" + m_entpackPath + "）");
-  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "x") << "the settings were written all the same";
+  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe") << "the settings were written all the same";
 }
 
 }  // namespace
