@@ -91,6 +91,26 @@ MessageEntry MapSysCommand(void (T::*handler)(UINT id, LPARAM lParam)) {
           }};
 }
 
+// WM_VKEYTOITEM, sent by a list box with LBS_WANTKEYBOARDINPUT for each key: the handler returns
+// -1 to leave the key to the list, -2 when it handled it.
+template <class T>
+MessageEntry MapVKeyToItem(int (T::*handler)(UINT key, HWND list)) {
+  return {WM_VKEYTOITEM, 0, 0, [handler](CCmdTarget& t, WPARAM w, LPARAM l) -> LRESULT {
+            return (detail::As<T>(t).*handler)(LOWORD(w), reinterpret_cast<HWND>(l));
+          }};
+}
+
+// WM_CONTEXTMENU: the window clicked and the point in screen coordinates; from the keyboard the
+// point is (-1, -1).
+template <class T>
+MessageEntry MapContextMenu(void (T::*handler)(HWND window, POINT screen)) {
+  return {WM_CONTEXTMENU, 0, 0, [handler](CCmdTarget& t, WPARAM w, LPARAM l) -> LRESULT {
+            const POINT screen{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+            (detail::As<T>(t).*handler)(reinterpret_cast<HWND>(w), screen);
+            return 0;
+          }};
+}
+
 template <class T>
 MessageEntry MapQueryDragIcon(HCURSOR (T::*handler)()) {
   return {WM_QUERYDRAGICON, 0, 0, [handler](CCmdTarget& t, WPARAM, LPARAM) -> LRESULT {

@@ -16,6 +16,9 @@ const fw::MessageMap& CNuvariView::ClassMessageMap() {
       fw::MapControl(LBN_DBLCLK, IDC_PENDING_LIST, &CNuvariView::OnDblclkPendingList),
       fw::MapControl(LBN_SETFOCUS, IDC_PENDING_LIST, &CNuvariView::OnSetfocusPendingList),
       fw::MapControl(EN_SETFOCUS, IDC_GAME_NO, &CNuvariView::OnSetfocusGameNo),
+      fw::MapCommand(ID_PENDING_DELETE, &CNuvariView::OnPendingDelete),
+      fw::MapVKeyToItem(&CNuvariView::OnVKeyToItem),
+      fw::MapContextMenu(&CNuvariView::OnContextMenu),
   });
   return map;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,12 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   void OnDblclkPendingList();
   void OnSetfocusGameNo();
   void OnSetfocusPendingList();
+  // Command 32772: the selected pending deal off the list, after a question; nothing without a selection.
+  void OnPendingDelete();
+  // The Delete key in list 1004.
+  int OnVKeyToItem(UINT key, HWND list);
+  // The context menu of list 1004.
+  void OnContextMenu(HWND window, POINT screen);
   void OnDestroy();
 
   static const fw::MessageMap& ClassMessageMap();
@@ -135,5 +142,10 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   void TakeUpPendingAtLastDeal();
   void RefuseUpdate(int previousGameNo);
   void SelectPendingEntry(std::size_t index) const;
+  // The list's selected entry, or none.
+  std::optional<std::size_t> SelectedEntry() const;
+  // Where the context menu opens when asked for from the keyboard: below the selected entry, or
+  // at the list's corner.
+  POINT ContextMenuPointFromKeyboard() const;
   void FocusGameNo();
 };

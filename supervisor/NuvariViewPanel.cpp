@@ -1,9 +1,13 @@
-// The control panel: the deal sequence, the pending list, its buttons and the settings command.
-// The rules live in nuvari::DealSequence; list 1004 and the members hold the state between
-// commands, and every change is stored through the document at once.
+// The control panel: the deal sequence, the pending list, its buttons, its delete command and the
+// settings command. The rules live in nuvari::DealSequence; list 1004 and the members hold the
+// state between commands, and every change is stored through the document at once.
 #include "NuvariView.h"
 
+#include <algorithm>
+
 #include "DataExchange.h"
+#include "FrameWnd.h"
+#include "Handles.h"
 #include "SettingsDlg.h"
 #include "TextNumber.h"
 
@@ -17,6 +21,10 @@ constexpr char kTextNoSelection[] =
     "保留ゲーム番号が選択されていません。保留ゲーム番号を選択してから「ﾘﾄﾗｲ」ボタン押してください。";
 
 constexpr UINT kExclamation = MB_OK | MB_ICONEXCLAMATION;
+
+std::string DeleteQuestion(std::int32_t deal) {
+  return "保留ゲーム番号 " + nuvari::FormatInt(deal) + " を削除しますか？";
+}
 
 }  // namespace
 
@@ -48,6 +56,12 @@ void CNuvariView::TakeSequence(const nuvari::DealSequence& sequence) {
 
 void CNuvariView::SelectPendingEntry(std::size_t index) const {
   SendMessageA(PendingList(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+std::optional<std::size_t> CNuvariView::SelectedEntry() const {
+  const LRESULT selected = SendMessageA(PendingList(), LB_GETCURSEL, 0, 0);
+  if (selected < 0) return std::nullopt;
+  return static_cast<std::size_t>(selected);
 }
 
 void CNuvariView::FocusGameNo() {
@@ -226,6 +240,70 @@ void CNuvariView::OnSettings() {
   m_nWinCountdown = m_nGameOverYourWinCnt;
   GetDocument()->SetSettings(CurrentRecord());
   if (m_bLaunched == 0) LaunchFreeCell();
+}
+
+void CNuvariView::OnPendingDelete() {
+  const std::optional<std::size_t> selected = SelectedEntry();
+  const std::vector<std::int32_t> listed = ListedDeals();
+  if (!selected || *selected >= listed.size()) return;
+  const std::int32_t deal = listed[*selected];
+  if (ShowMessage(DeleteQuestion(deal), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  if (deal == m_nRetryNo) {
+    // As if it had been won; but FreeCell still shows it, so the next deal is started at once
+    // (else its win would retire the next pending deal unplayed).
+    RetirePending();
+    m_bNewGame = 1;
+    return;
+  }
+  const std::optional<std::size_t> at = CurrentSequence().IndexOf(deal);
+  if (!at) return;
+  SendMessageA(PendingList(), LB_DELETESTRING, static_cast<WPARAM>(*at), 0);
+  GetDocument()->RemovePending(deal);
+  RefreshPendingCount();
+  // The entry that took its place keeps the selection, so deleting can go on from the keyboard.
+  const LRESULT left = SendMessageA(PendingList(), LB_GETCOUNT, 0, 0);
+  if (left > 0) SelectPendingEntry(std::min(*at, static_cast<std::size_t>(left - 1)));
+}
+
+int CNuvariView::OnVKeyToItem(UINT key, HWND list) {
+  // A frame accelerator would take the key from edit 1000 as well; the list reports its own keys.
+  if (list != PendingList() || key != VK_DELETE) return -1;
+  OnPendingDelete();
+  return -2;
+}
+
+void CNuvariView::OnContextMenu(HWND window, POINT screen) {
+  HWND list = PendingList();
+  if (window != list) return;
+  if (screen.x == -1 && screen.y == -1) {
+    screen = ContextMenuPointFromKeyboard();
+  } else {
+    // A right click acts on the entry under the pointer.
+    POINT client = screen;
+    ScreenToClient(list, &client);
+    const LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    if (HIWORD(hit) == 0) SelectPendingEntry(LOWORD(hit));
+  }
+  fw::UniqueMenu menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_PENDING_MENU)));
+  HMENU popup = GetSubMenu(menu.get(), 0);
+  fw::CFrameWnd* frame = GetParentFrame();
+  if (!popup || !frame) return;
+  EnableMenuItem(popup, ID_PENDING_DELETE, MF_BYCOMMAND | (SelectedEntry() ? MF_ENABLED : MF_GRAYED));
+  // The frame owns the menu: it shows the item's prompt in the status bar and hands the chosen
+  // command to this view, as it does for its own menus.
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, frame->m_hWnd, nullptr);
+}
+
+POINT CNuvariView::ContextMenuPointFromKeyboard() const {
+  HWND list = PendingList();
+  RECT place{};
+  const std::optional<std::size_t> selected = SelectedEntry();
+  if (!selected ||
+      SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(*selected), reinterpret_cast<LPARAM>(&place)) == LB_ERR)
+    place = RECT{};
+  POINT point{place.left, selected ? place.bottom : 0};
+  ClientToScreen(list, &point);
+  return point;
 }
 
 void CNuvariView::OnSetfocusGameNo() { SendMessageA(PendingList(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0); }

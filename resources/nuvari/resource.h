@@ -15,9 +15,12 @@
 
 // Menu, accelerators, icon, toolbar and document string share one id.
 #define IDR_MAINFRAME             128
+// Context menu of the pending list.
+#define IDR_PENDING_MENU          129
 
 // Commands of Nuvari's own.
 #define ID_FILE_SETTINGS          32771
+#define ID_PENDING_DELETE         32772
 
 // Control panel (IDD_NUVARI_FORM).
 #define IDC_GAME_NO               1000

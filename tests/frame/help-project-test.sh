@@ -17,7 +17,8 @@ if LC_ALL=C grep -q "$(printf '[\200-\377]')" "$out/Nuvari.rtf"; then fail "Nuva
 # (0x10000 + id) and the two bars (0x50000 + id).
 hex() { printf '0x%X' "$1"; }
 for expected in "HIDR_MAINFRAME $(hex $((0x20000 + 128)))" "HIDD_SETTINGS $(hex 131175)" \
-    "HID_FILE_SETTINGS $(hex $((0x10000 + 32771)))" "HID_APP_EXIT $(hex $((0x10000 + 57665)))" \
+    "HID_FILE_SETTINGS $(hex $((0x10000 + 32771)))" "HID_PENDING_DELETE $(hex $((0x10000 + 32772)))" \
+    "HID_APP_EXIT $(hex $((0x10000 + 57665)))" \
     "HID_APP_ABOUT $(hex $((0x10000 + 57664)))" "HID_HELP_INDEX $(hex $((0x10000 + 57666)))" \
     "HID_HELP_USING $(hex $((0x10000 + 57668)))" "HID_CONTEXT_HELP $(hex $((0x10000 + 57669)))" \
     "HID_HELP $(hex $((0x10000 + 57670)))" "HID_VIEW_TOOLBAR $(hex $((0x10000 + 59392)))" \

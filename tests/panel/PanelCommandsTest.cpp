@@ -1,5 +1,9 @@
 // The panel's commands and the wins the timer hands over: pend, try, update, advance, retire,
 // and the settings command.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "ModalDriver.h"
 #include "PanelHarness.h"
 
@@ -254,6 +258,178 @@ TEST_F(PanelCommands, FocusOnTheListSelectsTheCaretEntryAndOnTheEditClearsIt) {
   EXPECT_EQ(Selection(), 2);
   Notify(IDC_GAME_NO, EN_SETFOCUS);
   EXPECT_EQ(Selection(), -1);
+}
+
+// --- Delete ---
+
+std::string DeleteQuestion(const char* deal) { return std::string("保留ゲーム番号 ") + deal + " を削除しますか？"; }
+
+void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
+
+TEST_F(PanelCommands, DeleteKeyAsksAndYesRemovesTheSelectedDeal) {
+  CNuvariView& view = StartAt("40", {"3", "8", "12"});
+  view.m_bNewGame = 0;
+  RecordActiveDuringBoxes();
+  m_boxes.answers = {IDNO, IDYES};
+  for (int round = 0; round < 2; ++round) {
+    Select(1);
+    PressDelete(Control(IDC_PENDING_LIST));
+  }
+  EXPECT_EQ(BoxTexts(), (Texts{DeleteQuestion("8"), DeleteQuestion("8")}));
+  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
+  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0, 0}));
+  EXPECT_EQ(ListTexts(), (Texts{"3", "12"}));
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
+  EXPECT_EQ(Selection(), 1) << "the entry that took its place";
+  EXPECT_EQ(Stored("Pending1"), "12");
+  EXPECT_EQ(Stored("Pending2"), "(none)");
+  EXPECT_EQ(view.m_nRetryNo, 0);
+  EXPECT_EQ(view.m_bNewGame, 0);
+  EXPECT_EQ(view.m_bActive, 1);
+}
+
+TEST_F(PanelCommands, DeleteWithoutASelectionDoesNothing) {
+  StartAt("40", {"3"});
+  Select(-1);
+  PressDelete(Control(IDC_PENDING_LIST));
+  Command(ID_PENDING_DELETE);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(ListTexts(), (Texts{"3"}));
+  EXPECT_EQ(Stored("Pending0"), "3");
+}
+
+TEST_F(PanelCommands, DeleteKeyInTheGameNumberIsTheEditsOwn) {
+  StartAt("40", {"3"});
+  Select(0);
+  TypeGameNo("123");
+  SendMessageA(Control(IDC_GAME_NO), EM_SETSEL, 0, 1);
+  SendMessageA(Control(IDC_GAME_NO), WM_KEYDOWN, VK_DELETE, 0x01530001);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(Text(IDC_GAME_NO), "23");
+  EXPECT_EQ(ListTexts(), (Texts{"3"}));
+}
+
+// Deleting the deal being tried ends the try as its win would. Lead's decision on a fault: the next
+// deal is also started at once; else FreeCell still showed the deleted deal, and winning it retired
+// the next pending deal without it ever being played.
+TEST_F(PanelCommands, DeletingTheTriedDealGoesOnAsItsWinWouldAndStartsTheNextDealAtOnce) {
+  CNuvariView& view = StartAt("300", {"3", "8", "12"});
+  Select(1);
+  Click(IDC_BUTTON_TRY);
+  view.m_bNewGame = 0;
+  m_boxes.answers = {IDYES};
+  Command(ID_PENDING_DELETE);
+  EXPECT_EQ(BoxTexts(), (Texts{DeleteQuestion("8")}));
+  EXPECT_EQ(ListTexts(), (Texts{"3", "12"}));
+  EXPECT_EQ(view.m_nRetryNo, 12);
+  EXPECT_EQ(Selection(), 1);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND)) << "still trying";
+  EXPECT_EQ(Stored("Pending1"), "12");
+  EXPECT_EQ(Stored("Pending2"), "(none)");
+}
+
+// Mended: an unwinnable pending deal (11982) could never leave the list, and deal 32000 was never played.
+TEST_F(PanelCommands, DeletingTheLastPendingDealAt32000PlaysDeal32000Next) {
+  CNuvariView& view = StartAt("32000", {"11982"});
+  ASSERT_EQ(view.m_nRetryNo, 11982);
+  view.m_bNewGame = 0;
+  m_boxes.answers = {IDYES};
+  Select(0);
+  PressDelete(Control(IDC_PENDING_LIST));
+  EXPECT_TRUE(ListTexts().empty());
+  EXPECT_EQ(view.m_nRetryNo, 0);
+  EXPECT_EQ(view.m_nGameNo, 32000);
+  EXPECT_EQ(view.m_bNewGame, 1);
+  EXPECT_TRUE(Enabled(IDC_BUTTON_UPDATE));
+  EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
+  EXPECT_FALSE(Enabled(IDC_BUTTON_TRY));
+  EXPECT_EQ(Stored("Pending0"), "(none)");
+  EXPECT_EQ(Stored("GameNo"), "32000");
+}
+
+// The context menu of the list, as the player works it: a right click on an entry, the item
+// highlighted (its prompt in the status bar), then chosen. A timer of this thread plays the
+// player's part inside the menu's own loop.
+struct MenuPlay {
+  std::string itemText;
+  UINT itemState = 0;
+  std::string prompt;
+  int step = 0;
+};
+MenuPlay* g_menuPlay = nullptr;
+HWND g_statusBar = nullptr;
+
+void CALLBACK PlayMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menuWindow = FindWindowA("#32768", nullptr);
+  MenuPlay& play = *g_menuPlay;
+  if (!menuWindow || !IsWindowVisible(menuWindow)) {
+    if (++play.step > 200) KillTimer(nullptr, timer);
+    return;
+  }
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+  if (play.itemText.empty()) {
+    char text[64] = {};  // one short item
+    GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+    play.itemText = text;
+    play.itemState = GetMenuState(menu, 0, MF_BYPOSITION);
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+    return;
+  }
+  char prompt[128] = {};  // the prompt is short
+  SendMessageA(g_statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(prompt));
+  play.prompt = prompt;
+  PostMessageA(menuWindow, WM_KEYDOWN, (play.itemState & MF_GRAYED) ? VK_ESCAPE : VK_RETURN, 0);
+  KillTimer(nullptr, timer);
+}
+
+class PanelContextMenu : public PanelCommands {
+ protected:
+  POINT EntryMiddle(int index) const {
+    RECT item{};
+    SendMessageA(Control(IDC_PENDING_LIST), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  }
+  // Right click at a point of the list; the command the menu posts is dispatched after it.
+  MenuPlay RightClick(POINT at) {
+    MenuPlay play;
+    g_menuPlay = &play;
+    g_statusBar = GetDlgItem(GetParent(View().m_hWnd), IDW_STATUS_BAR);
+    HWND list = Control(IDC_PENDING_LIST);
+    ClientToScreen(list, &at);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, PlayMenu);
+    SendMessageA(View().m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+    KillTimer(nullptr, timer);
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    g_menuPlay = nullptr;
+    return play;
+  }
+};
+
+TEST_F(PanelContextMenu, RightClickOnAnEntryOffersDeleteWithItsPromptAndDeletesIt) {
+  StartAt("40", {"3", "8", "12"});
+  Select(0);
+  m_boxes.answers = {IDYES};
+  const MenuPlay play = RightClick(EntryMiddle(2));
+  EXPECT_EQ(play.itemText, "削除(&D)");
+  EXPECT_FALSE(play.itemState & MF_GRAYED);
+  EXPECT_EQ(play.prompt, "選択した保留ゲーム番号を一覧から削除");
+  EXPECT_EQ(BoxTexts(), (Texts{DeleteQuestion("12")})) << "the entry under the pointer";
+  EXPECT_EQ(ListTexts(), (Texts{"3", "8"}));
+}
+
+TEST_F(PanelContextMenu, WithoutASelectionTheItemIsGrayed) {
+  StartAt("40", {"3"});
+  Select(-1);
+  // Below the only entry: no entry under the pointer.
+  RECT client{};
+  GetClientRect(Control(IDC_PENDING_LIST), &client);
+  const MenuPlay play = RightClick({client.left + 2, client.bottom - 2});
+  EXPECT_TRUE(play.itemState & MF_GRAYED);
+  EXPECT_TRUE(m_boxes.boxes.empty());
+  EXPECT_EQ(ListTexts(), (Texts{"3"}));
 }
 
 // --- Update ---
