@@ -27,7 +27,7 @@ class PlacedFreeCell {
   std::string m_path;
 };
 
-void Store(const char* name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
+void Store(const std::string& name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
 
 }  // namespace
 
@@ -110,27 +110,19 @@ TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
   EXPECT_EQ(doc.m_nLeft, 1500);
 }
 
-TEST_F(SettingsStore, PendingZerosStayAndAreWrittenBack) {
-  Store("Pending0", "7");
-  Store("Pending1", "0");
-  Store("Pending2", "12");
-  doc.ReadSettings();
-  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{7, 0, 12}));
-  EXPECT_EQ(doc.m_nPendingCount, 3);
-  doc.WriteSettings();
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "0");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "12");
-}
-
-TEST_F(SettingsStore, PendingValuesOutsideTheDealsStayAndAreWrittenBack) {
-  Store("Pending0", "40000");
-  Store("Pending1", "-3");
-  Store("Pending2", "5");
-  doc.ReadSettings();
-  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{40000, -3, 5}));
-  doc.WriteSettings();
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "40000");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "-3");
+// Zeros, and values outside 1..32000 alike, are no deals: the panel skips them, the store keeps them.
+TEST_F(SettingsStore, PendingValuesThatAreNoDealsStayAndAreWrittenBack) {
+  const std::vector<std::int32_t> rows[] = {{7, 0, 12}, {40000, -3, 5}};
+  for (const std::vector<std::int32_t>& stored : rows) {
+    SCOPED_TRACE(stored[0]);
+    for (std::size_t i = 0; i < stored.size(); ++i) Store("Pending" + std::to_string(i), std::to_string(stored[i]));
+    doc.ReadSettings();
+    EXPECT_EQ(doc.m_arrPending, stored);
+    EXPECT_EQ(doc.m_nPendingCount, 3);
+    doc.WriteSettings();
+    for (std::size_t i = 0; i < stored.size(); ++i)
+      EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending" + std::to_string(i)), std::to_string(stored[i]));
+  }
 }
 
 // Mended: a store ended between two writes (5, 7, 9 with 5 retired, written as 7, 9 over the first
