@@ -57,8 +57,8 @@ bool ProfileSection::NameEqual::operator()(std::string_view a, std::string_view 
   return true;
 }
 
-ProfileSection::ProfileSection(std::string text) : m_text(std::move(text)) {
-  const std::string_view all(m_text);
+ProfileSection::ProfileSection(std::string text) : m_text(std::make_shared<const std::string>(std::move(text))) {
+  const std::string_view all(*m_text);
   for (std::size_t start = 0; start < all.size();) {
     std::size_t end = all.find('\0', start);
     if (end == std::string_view::npos) end = all.size();

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,7 +36,8 @@ class ProfileSection {
     bool operator()(std::string_view a, std::string_view b) const;
   };
 
-  std::string m_text;
-  // Views into m_text: the first entry of each name, its value as the line holds it.
+  // Held apart from the object (and shared by copies), so the views stay valid when it is moved.
+  std::shared_ptr<const std::string> m_text;
+  // Views into *m_text: the first entry of each name, its value as the line holds it.
   std::unordered_map<std::string_view, std::string_view, NameHash, NameEqual> m_entries;
 };

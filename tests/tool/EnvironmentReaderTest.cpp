@@ -72,6 +72,18 @@ TEST(ProfileSection, NumbersAreLeadingSignedDecimals) {
   EXPECT_EQ(section.Int("missing", 9), 9);
 }
 
+// Mended: a section short enough to live inside its string object lost its entries when it was
+// moved (as every import moves the sections it read); a copy pointed into the original.
+TEST(ProfileSection, KeepsItsEntriesWhenMovedOrCopied) {
+  EnvironmentSections sections;
+  sections.windowSize = Section({"max=1"});
+  EXPECT_EQ(sections.windowSize.Int("max", 0), 1);
+  ProfileSection copy = sections.windowSize;
+  sections.windowSize = Section({"max=2"});
+  EXPECT_EQ(copy.Int("max", 0), 1);
+  EXPECT_EQ(sections.windowSize.Int("max", 0), 2);
+}
+
 // Folders where FreeCell is nowhere, and every path names nothing.
 nuvari::FolderQueries NoFreeCell() {
   return {[] { return std::optional<std::string>("C:\\WINDOWS"); },
