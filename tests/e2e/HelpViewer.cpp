@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include <memory>
 #include <vector>
 
 #include "WindowSearch.h"
@@ -7,48 +8,38 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kPollMs = 50;
+using nuvari::test::IsDialog;
+using nuvari::test::PollUntil;
+
 constexpr DWORD kCloseMs = 10000;
 // The viewer's own child windows.
 constexpr int kButtonBox = 0x700;
 constexpr int kTopicText = 0x701;
 constexpr std::size_t kTopicTextMax = 0x10000;
 
-bool IsViewerProcess(DWORD processId) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-  if (!process) return false;
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof(path);
-  const bool ok = QueryFullProcessImageNameA(process, 0, path, &size) != 0;
-  CloseHandle(process);
-  const std::string name(path, size);
-  return ok && name.size() >= 12 && lstrcmpiA(name.c_str() + name.size() - 12, "winhlp32.exe") == 0;
+using ProcessHandle = std::unique_ptr<void, BOOL(WINAPI*)(HANDLE)>;
+
+ProcessHandle OpenViewerProcess(HWND window, DWORD access) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return ProcessHandle(OpenProcess(access, FALSE, processId), CloseHandle);
 }
 
-bool IsDialog(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return lstrcmpA(name, "#32770") == 0;
+bool IsViewer(HWND window) {
+  const ProcessHandle process = OpenViewerProcess(window, PROCESS_QUERY_LIMITED_INFORMATION);
+  char path[MAX_PATH] = {};
+  DWORD size = sizeof(path);
+  if (!process || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return false;
+  const std::string name(path, size);
+  return name.size() >= 12 && lstrcmpiA(name.c_str() + name.size() - 12, "winhlp32.exe") == 0;
 }
 
 std::vector<HWND> ViewerWindows() {
   std::vector<HWND> windows;
   for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (IsWindowVisible(window) && IsViewerProcess(processId)) windows.push_back(window);
+    if (IsWindowVisible(window) && IsViewer(window)) windows.push_back(window);
   }
   return windows;
-}
-
-template <typename Check>
-bool PollUntil(DWORD timeoutMs, Check check) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (check()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPollMs);
-  }
 }
 
 }  // namespace
@@ -105,24 +96,18 @@ bool HelpViewer::IsEnabled(std::string_view label) const {
 
 bool HelpViewer::Close() {
   m_window = nullptr;
-  std::vector<HANDLE> processes;
+  std::vector<ProcessHandle> processes;
   for (HWND window : ViewerWindows()) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)) processes.push_back(process);
-    if (IsDialog(window))
-      PostMessageA(window, WM_COMMAND, IDNO, 0);
-    else
-      PostMessageA(window, WM_CLOSE, 0, 0);
+    processes.push_back(OpenViewerProcess(window, SYNCHRONIZE | PROCESS_TERMINATE));
+    PostMessageA(window, IsDialog(window) ? WM_COMMAND : WM_CLOSE, IsDialog(window) ? IDNO : 0, 0);
   }
   bool closed = PollUntil(kCloseMs, [] { return ViewerWindows().empty(); });
-  for (HANDLE process : processes) {
-    if (WaitForSingleObject(process, kCloseMs) != WAIT_OBJECT_0) {
+  for (const ProcessHandle& process : processes) {
+    if (process && WaitForSingleObject(process.get(), kCloseMs) != WAIT_OBJECT_0) {
       closed = false;
-      TerminateProcess(process, 1);
-      WaitForSingleObject(process, kCloseMs);
+      TerminateProcess(process.get(), 1);
+      WaitForSingleObject(process.get(), kCloseMs);
     }
-    CloseHandle(process);
   }
   return closed;
 }

@@ -1,6 +1,7 @@
 // What the compiler refuses, each with the file and line of the fault, and that a refusal leaves
 // no new help file behind.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
