@@ -123,23 +123,23 @@ void LayOut(std::vector<Record>& records) {
   }
 }
 
+// Size, browse links, number and where the topic's parts start. The final header closes the chain
+// and belongs to no browse sequence.
 void FillTopicHeaders(std::vector<Record>& records, const std::vector<std::size_t>& headers) {
   for (std::size_t t = 0; t < headers.size(); ++t) {
     const std::size_t at = headers[t];
-    const bool last = t + 1 == headers.size();
-    std::uint32_t size = 0;
-    const std::size_t end = last ? records.size() : headers[t + 1];
-    for (std::size_t i = at + 1; i < end; ++i) size += static_cast<std::uint32_t>(records[i].Size());
-    // The final header closes the chain and belongs to no browse sequence.
-    const bool closing = last;
+    const bool closing = t + 1 == headers.size();
     const bool firstTopic = t == 0;
-    const bool lastTopic = t + 2 >= headers.size();
+    const bool lastTopic = t + 2 == headers.size();
+    std::uint32_t size = 0;
+    for (std::size_t i = at + 1; i < (closing ? records.size() : headers[t + 1]); ++i)
+      size += static_cast<std::uint32_t>(records[i].Size());
     ByteWriter data1;
     data1.U32(size);
     data1.U32(closing || firstTopic ? kNone : records[headers[t - 1]].offset);
     data1.U32(closing || lastTopic ? kNone : records[headers[t + 1]].offset);
     data1.U32(static_cast<std::uint32_t>(t));
-    data1.U32(kNone);
+    data1.U32(kNone);  // no non-scrolling region
     data1.U32(closing ? kNone : records[at + 1].position);
     data1.U32(closing ? kNone : records[headers[t + 1]].position);
     records[at].data1 = data1.Take();
