@@ -6,14 +6,9 @@
 namespace e2e {
 namespace {
 
+using nuvari::test::IsDialog;
 using nuvari::test::Match;
 constexpr DWORD kPollMs = 20;
-
-bool IsDialog(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return lstrcmpA(name, "#32770") == 0;
-}
 
 DWORD ProcessOf(HWND window) {
   DWORD id = 0;

@@ -4,8 +4,6 @@
 namespace nuvari::test {
 namespace {
 
-const DWORD kPollMs = 20;
-
 bool Matches(const std::string& text, std::string_view wanted, Match match) {
   // Byte search is enough here: the wanted texts start with a whole character.
   return match == Match::Equals ? text == wanted : text.find(wanted) != std::string::npos;
@@ -16,12 +14,6 @@ bool BelongsTo(HWND window, DWORD processId) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   return owner == processId;
-}
-
-bool IsDialog(HWND window) {
-  std::string name(16, '\0');  // "#32770" and one more character tell a dialog from anything else
-  name.resize(static_cast<std::size_t>(GetClassNameA(window, name.data(), static_cast<int>(name.size()))));
-  return name == "#32770";
 }
 
 HWND FindTopLevelOf(std::string_view text, Match match, DWORD processId, bool dialogsOnly) {
@@ -37,15 +29,18 @@ HWND FindTopLevelOf(std::string_view text, Match match, DWORD processId, bool di
 
 template <typename Find>
 HWND Poll(DWORD timeoutMs, Find find) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (HWND window = find()) return window;
-    if (GetTickCount64() >= deadline) return nullptr;
-    Sleep(kPollMs);
-  }
+  HWND window = nullptr;
+  PollUntil(timeoutMs, [&] { return (window = find()) != nullptr; });
+  return window;
 }
 
 }  // namespace
+
+bool IsDialog(HWND window) {
+  std::string name(16, '\0');  // "#32770" and one more character tell a dialog from anything else
+  name.resize(static_cast<std::size_t>(GetClassNameA(window, name.data(), static_cast<int>(name.size()))));
+  return name == "#32770";
+}
 
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
@@ -71,21 +66,11 @@ HWND WaitForDialog(std::string_view text, Match match, DWORD timeoutMs, DWORD pr
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (!IsWindow(window) || !IsWindowVisible(window)) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPollMs);
-  }
+  return PollUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 
 bool WaitUntilDestroyed(HWND window, DWORD timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (!IsWindow(window)) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPollMs);
-  }
+  return PollUntil(timeoutMs, [&] { return !IsWindow(window); });
 }
 
 HWND FindChildByText(HWND parent, std::string_view text, Match match) {

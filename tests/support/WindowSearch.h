@@ -11,6 +11,20 @@ namespace nuvari::test {
 
 enum class Match { Equals, Contains };
 
+// Polls check until it holds or the time limit has passed; true when it held.
+template <typename Check>
+bool PollUntil(DWORD timeoutMs, Check check) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (check()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+}
+
+// A dialog (class "#32770", which message boxes are too).
+bool IsDialog(HWND window);
+
 // Text of a window of any process (WM_GETTEXT through GetWindowTextA), as code-page-932 bytes.
 std::string WindowText(HWND window);
 
