@@ -1,9 +1,12 @@
-// The stand-in played by posted mouse clicks under Wine: a deal won along the solver's moves (the
-// move question answered as each move needs), and what the rules refuse.
+// The stand-in played under Wine: by posted mouse clicks, a deal won along the solver's moves (the
+// move question answered as each move needs) and what the rules refuse; by auto-play, a deal won
+// although every move question is answered against its plan.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Deal.h"
 #include "Solver.h"
@@ -82,6 +85,31 @@ TEST(MousePlay, AnIllegalMoveIsRefusedAndADoubleClickFillsAFreeCell) {
   PostTableClick(freeCell.MainWindow(), ColumnPlace(5), true);
   ASSERT_TRUE(WaitForMoves(freeCell, 2));
   EXPECT_EQ(LastMove(freeCell), "move c6 f2 1");
+}
+
+TEST(AutoPlay, WinsTheDealAlthoughEveryMoveQuestionIsAnsweredAgainstThePlan) {
+  StandIn freeCell("/autoplay=20");
+  ASSERT_TRUE(freeCell.PlayDeal(kFull, 1));
+  int answered = 0;
+  HWND gameOver = nullptr;
+  const ULONGLONG deadline = GetTickCount64() + 10 * kWaitMs;
+  while (gameOver == nullptr && GetTickCount64() < deadline) {
+    // The plan takes whole runs: one card instead sends auto-play back to the solver.
+    if (HWND question = nuvari::test::FindDialog(kFull.moveToEmpty, Match::Equals, freeCell.Process().Id())) {
+      ASSERT_TRUE(ClickButton(question, kFull.moveOneCard, Match::Contains));
+      ASSERT_TRUE(nuvari::test::WaitUntilGone(question, kWaitMs));
+      ++answered;
+    }
+    gameOver = nuvari::test::FindDialog(kFull.gameOver, Match::Equals, freeCell.Process().Id());
+    Sleep(10);
+  }
+  ASSERT_NE(gameOver, nullptr) << "auto-play did not end the deal";
+  EXPECT_NE(FindChildByText(gameOver, "あなたの勝ち", Match::Contains), nullptr);
+  EXPECT_GT(answered, 0);
+  const std::vector<std::string> lines = freeCell.Log().Lines();
+  const auto plans = std::count_if(lines.begin(), lines.end(), [](const std::string& line) { return line.rfind("plan ", 0) == 0; });
+  EXPECT_GT(plans, 1) << "a new plan after an answer against the plan";
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "plan none"), 0);
 }
 
 }  // namespace
