@@ -1,19 +1,19 @@
 // What the polling timer costs: one supervising tick against a desktop crowded with 10, 100 and 500
 // windows of another program, as a ratio to one bare walk of the window list that reads every
-// title; and how many ticks a deal takes from its win box to the next number confirmed.
+// title (and beside it the list read in one request, as a tick's snapshot reads it); and how many
+// ticks a deal takes from its win box to the next number confirmed.
 // Runs the view in a frame of its own program object (registry maker "Talvenko Bench", removed at
 // the end) against the stand-in FreeCell.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ChildProcess.h"
+#include "Crowd.h"
 #include "DocTemplate.h"
 #include "FrameWnd.h"
 #include "LogFile.h"
@@ -36,34 +36,6 @@ constexpr int kMinPairs = 11;
 constexpr double kBudgetSeconds = 6.0;
 constexpr int kCycles = 5;
 
-// --- The crowd: this program started again, owning n top-level windows until it is ended ---
-
-std::string CrowdTitle(int i) { return "crowd window " + std::to_string(i); }
-
-int RunCrowd(int count) {
-  std::vector<HWND> windows;
-  for (int i = 0; i < count; ++i)
-    windows.push_back(CreateWindowExA(0, "STATIC", CrowdTitle(i).c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                      GetModuleHandleA(nullptr), nullptr));
-  MSG msg{};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-  return 0;
-}
-
-std::string ThisProgram() {
-  std::string path(MAX_PATH, '\0');
-  path.resize(GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path;
-}
-
-std::unique_ptr<nuvari::test::ChildProcess> StartCrowd(int count) {
-  auto crowd = std::make_unique<nuvari::test::ChildProcess>("\"" + ThisProgram() + "\" crowd " +
-                                                            std::to_string(count));
-  const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-  while (!FindWindowA(nullptr, CrowdTitle(count - 1).c_str()) && GetTickCount64() < deadline) Sleep(20);
-  return crowd;
-}
-
 // --- Timing ---
 
 double Now() {
@@ -84,18 +56,26 @@ double Median(std::vector<double> samples) {
 
 double Micros(double seconds) { return seconds * 1e6; }
 
-// The floor of any search: every top-level window visited once and its title read.
+// The floor of any search: every top-level window visited once along the Z order and its title read.
 std::size_t BareWalk() {
   std::size_t bytes = 0;
+  char title[512];
   for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT))
-    bytes += fw::GetWindowTextString(window).size();
+    bytes += static_cast<std::size_t>(GetWindowTextA(window, title, sizeof(title)));
   return bytes;
 }
 
-int CountTopLevel() {
-  int count = 0;
-  for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) ++count;
-  return count;
+// The same titles with the list taken in one request.
+BOOL CALLBACK ReadTitle(HWND window, LPARAM bytes) {
+  char title[512];
+  *reinterpret_cast<std::size_t*>(bytes) += static_cast<std::size_t>(GetWindowTextA(window, title, sizeof(title)));
+  return TRUE;
+}
+
+std::size_t EnumeratedWalk() {
+  std::size_t bytes = 0;
+  EnumWindows(&ReadTitle, reinterpret_cast<LPARAM>(&bytes));
+  return bytes;
 }
 
 // --- The supervisor ---
@@ -147,27 +127,31 @@ void MeasureTicks(CNuvariView& view) {
     return;
   }
   PumpFor(CNuvariView::kTimerPeriodMs);
-  std::printf("%-20s %10s %8s %12s %12s %8s\n", "unrelated windows", "top-level", "pairs", "walk (us)", "tick (us)",
-              "ratio");
+  std::printf("%-18s %9s %6s %10s %12s %10s %11s\n", "unrelated windows", "top-level", "pairs", "walk (us)",
+              "one list (us)", "tick (us)", "tick / walk");
   for (int crowdSize : {0, 10, 100, 500}) {
-    auto crowd = crowdSize > 0 ? StartCrowd(crowdSize) : nullptr;
-    std::vector<double> walks, ticks, ratios;
+    auto crowd = crowdSize > 0 ? bench::StartCrowd(crowdSize) : nullptr;
+    std::vector<double> walks, lists, ticks, ratios;
     const double start = Now();
     while (static_cast<int>(walks.size()) < kMaxPairs &&
            (static_cast<int>(walks.size()) < kMinPairs || Now() - start < kBudgetSeconds)) {
       double t0 = Now();
       BareWalk();
       const double walk = Now() - t0;
+      t0 = Now();
+      EnumeratedWalk();
+      const double list = Now() - t0;
       // FreeCell shows its deal and nothing else: the steady state, six searches a tick.
       t0 = Now();
       view.OnTimer(CNuvariView::kTimerId);
       const double tick = Now() - t0;
       walks.push_back(Micros(walk));
+      lists.push_back(Micros(list));
       ticks.push_back(Micros(tick));
       ratios.push_back(tick / walk);
     }
-    std::printf("%-20d %10d %8zu %12.1f %12.1f %8.2f\n", crowdSize, CountTopLevel(), walks.size(), Median(walks),
-                Median(ticks), Median(ratios));
+    std::printf("%-18d %9d %6zu %10.1f %12.1f %10.1f %11.2f\n", crowdSize, bench::CountTopLevel(), walks.size(),
+                Median(walks), Median(lists), Median(ticks), Median(ratios));
     if (crowd) crowd->Terminate();
   }
   freeCell->Terminate();
@@ -208,7 +192,7 @@ void MeasureDealCycle(CNuvariView& view) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "crowd") == 0) return RunCrowd(std::atoi(argv[2]));
+  if (const int crowd = bench::RunCrowdIfAsked(argc, argv); crowd >= 0) return crowd;
 
   RegDeleteTreeA(HKEY_CURRENT_USER, kMakerKey);
   {

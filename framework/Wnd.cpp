@@ -5,11 +5,17 @@
 namespace fw {
 
 std::string GetWindowTextString(HWND window) {
+  // One call for any ordinary title: every call on another program's window is a round trip to
+  // the window server, and the polling timer reads every title on the desktop.
+  char buffer[512];
+  const int copied = GetWindowTextA(window, buffer, static_cast<int>(sizeof(buffer)));
+  if (copied <= 0) return {};
+  // A text that did not fit comes back cut, possibly a double-byte character short of the end.
+  if (copied < static_cast<int>(sizeof(buffer)) - 2) return std::string(buffer, static_cast<std::size_t>(copied));
   const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+  const int whole = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+  text.resize(whole > 0 ? static_cast<std::size_t>(whole) : 0);
   return text;
 }
 

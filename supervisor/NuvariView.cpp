@@ -91,12 +91,13 @@ constexpr RoleMembers kRoles[] = {
 
 }  // namespace
 
-HWND CNuvariView::SelectTitleSet() {
+HWND CNuvariView::SelectTitleSet() { return SelectTitleSet(CWindowSnapshot::TakeTopLevel()); }
+
+HWND CNuvariView::SelectTitleSet(const CWindowSnapshot& desktop) {
   // The half-width edition is tried first: it wins when both are present. All eight active
   // texts always come from one set.
-  HWND desktop = GetDesktopWindow();
   for (const bool half : {true, false}) {
-    HWND window = FindChildByText(desktop, half ? m_strFreeCellHalf : m_strFreeCellFull, kMatchContains);
+    HWND window = desktop.Find(half ? m_strFreeCellHalf : m_strFreeCellFull, kMatchContains);
     if (!window) continue;
     for (const RoleMembers& role : kRoles) this->*role.active = this->*(half ? role.half : role.full);
     return window;

@@ -12,6 +12,7 @@
 #include "NuvariDoc.h"
 #include "View.h"
 #include "WindowFinder.h"
+#include "WindowSnapshot.h"
 #include "resource.h"
 
 class CNuvariView : public fw::CFormView, public CWindowFinder {
@@ -60,6 +61,7 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   // --- Catalogue and FreeCell's windows (NuvariView.cpp) ---
   // FreeCell's main window (or a FreeCell box above it), choosing the edition's title set; null when absent.
   HWND SelectTitleSet();
+  HWND SelectTitleSet(const CWindowSnapshot& desktop);
   // Posts a click of button to dialog; the result of the post.
   BOOL PressButton(HWND dialog, HWND button);
   // FreeCell's restored position becomes Top/Left and is stored.
@@ -78,6 +80,8 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
 
   // --- Polling timer (NuvariViewTimer.cpp) ---
   void OnTimer(UINT_PTR id);
+  // One tick against the desktop as the snapshot saw it (OnTimer takes one afresh for each tick).
+  void Tick(const CWindowSnapshot& desktop);
   void CloseFreeCell();
 
   // --- Deal sequence and pending deals (NuvariViewPanel.cpp) ---
@@ -104,21 +108,22 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
 
   // --- Steps of the polling timer (NuvariViewTimer.cpp) ---
   // New-game step; false when it left the tick to the supervising step.
-  bool NewGameStep();
-  // The first window titled with the FreeCell text that has a menu bar, or null.
-  HWND FindFreeCellMainWindow() const;
+  bool NewGameStep(const CWindowSnapshot& desktop);
+  // FreeCell's main window: the window found if it has a menu bar, else the first window titled
+  // with the FreeCell text that has one; null when there is none.
+  HWND FreeCellMainWindow(const CWindowSnapshot& desktop, HWND found) const;
   void OpenGameNumberDialog(HWND main);
-  void Supervise();
+  void Supervise(const CWindowSnapshot& desktop);
   // Each check: true when it ended the tick.
-  bool CheckFreeCellGone(HWND desktop);
-  bool CheckGameNumberDialog(HWND desktop);
+  bool CheckFreeCellGone(const CWindowSnapshot& desktop);
+  bool CheckGameNumberDialog(const CWindowSnapshot& desktop);
   void TypeGameNumber(HWND dialog);
   std::string ReadBackGameNumber(HWND edit) const;
-  bool AnswerFreeCellBox(HWND desktop, HWND game);
-  bool AnswerGameOver(HWND desktop);
+  bool AnswerFreeCellBox(const CWindowSnapshot& desktop, HWND game);
+  bool AnswerGameOver(const CWindowSnapshot& desktop);
   bool AnswerWinBox(HWND box);
   bool PressYes(HWND box);
-  void AnswerMoveQuestion(HWND desktop);
+  void AnswerMoveQuestion(const CWindowSnapshot& desktop);
   // FreeCell's restored position into Top/Left (not stored here), then WM_CLOSE.
   void RememberAndClose(HWND window);
 

@@ -1,10 +1,9 @@
-// The polling timer: every tick looks at the desktop afresh, acts on at most one of FreeCell's
+// The polling timer: every tick looks at the desktop afresh, once, acts on at most one of FreeCell's
 // windows and ends. Posts never wait for FreeCell; only the deal number is sent, with a time limit.
 #include <algorithm>
 #include <climits>
 
 #include "NuvariView.h"
-#include "Cp932.h"
 #include "TextNumber.h"
 #include "WinApp.h"
 
@@ -33,16 +32,20 @@ void PostSelectGameKey(HWND window) {
 
 void CNuvariView::OnTimer(UINT_PTR) {
   if (m_bActive == 0) return;
-  if (m_bNewGame == 1 && NewGameStep()) return;
-  Supervise();
+  Tick(CWindowSnapshot::TakeTopLevel());
+}
+
+void CNuvariView::Tick(const CWindowSnapshot& desktop) {
+  if (m_bNewGame == 1 && NewGameStep(desktop)) return;
+  Supervise(desktop);
 }
 
 // --- New-game step ---
 
-bool CNuvariView::NewGameStep() {
-  HWND found = SelectTitleSet();
+bool CNuvariView::NewGameStep(const CWindowSnapshot& desktop) {
+  HWND found = SelectTitleSet(desktop);
   if (!found) return true;  // FreeCell is not there yet: the request waits
-  HWND main = HasMenuBar(found) ? found : FindFreeCellMainWindow();
+  HWND main = FreeCellMainWindow(desktop, found);
   // A FreeCell box without its main window in sight: let the supervising step answer the box
   // on this tick and keep the request for a later one.
   if (!main) return false;
@@ -54,13 +57,9 @@ bool CNuvariView::NewGameStep() {
   return true;
 }
 
-HWND CNuvariView::FindFreeCellMainWindow() const {
-  for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window && IsWindow(window);
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    const std::string title = fw::GetWindowTextString(window);
-    if (!title.empty() && nuvari::ContainsCp932(title, m_strFreeCell) && HasMenuBar(window)) return window;
-  }
-  return nullptr;
+HWND CNuvariView::FreeCellMainWindow(const CWindowSnapshot& desktop, HWND found) const {
+  if (HasMenuBar(found)) return found;
+  return desktop.Find(m_strFreeCell, kMatchContains, HasMenuBar);
 }
 
 void CNuvariView::OpenGameNumberDialog(HWND main) {
@@ -78,19 +77,18 @@ void CNuvariView::OpenGameNumberDialog(HWND main) {
 
 // --- Supervising step: six checks, the first that acts ends the tick ---
 
-void CNuvariView::Supervise() {
-  HWND desktop = GetDesktopWindow();
+void CNuvariView::Supervise(const CWindowSnapshot& desktop) {
   if (CheckFreeCellGone(desktop)) return;
   if (CheckGameNumberDialog(desktop)) return;
-  HWND game = FindChildByText(desktop, m_strGameTitle, kMatchContains);
+  HWND game = desktop.Find(m_strGameTitle, kMatchContains);
   if (!game) return;  // no deal in play: nothing below concerns us
   if (AnswerFreeCellBox(desktop, game)) return;
   if (AnswerGameOver(desktop)) return;
   AnswerMoveQuestion(desktop);
 }
 
-bool CNuvariView::CheckFreeCellGone(HWND desktop) {
-  if (FindChildByText(desktop, m_strFreeCell, kMatchContains)) {
+bool CNuvariView::CheckFreeCellGone(const CWindowSnapshot& desktop) {
+  if (desktop.Find(m_strFreeCell, kMatchContains)) {
     m_nMissingTicks = 0;
     return false;
   }
@@ -103,8 +101,8 @@ bool CNuvariView::CheckFreeCellGone(HWND desktop) {
   return false;
 }
 
-bool CNuvariView::CheckGameNumberDialog(HWND desktop) {
-  HWND dialog = FindChildByText(desktop, m_strSelectGame, kMatchEquals);
+bool CNuvariView::CheckGameNumberDialog(const CWindowSnapshot& desktop) {
+  HWND dialog = desktop.Find(m_strSelectGame, kMatchEquals);
   if (!dialog) {
     m_bEnterGameNo = 1;
     return false;
@@ -143,8 +141,8 @@ std::string CNuvariView::ReadBackGameNumber(HWND edit) const {
   return std::string(buffer, std::min<DWORD_PTR>(length, sizeof(buffer) - 1));
 }
 
-bool CNuvariView::AnswerFreeCellBox(HWND desktop, HWND game) {
-  HWND box = FindChildByText(desktop, m_strFreeCell, kMatchEquals);
+bool CNuvariView::AnswerFreeCellBox(const CWindowSnapshot& desktop, HWND game) {
+  HWND box = desktop.Find(m_strFreeCell, kMatchEquals);
   if (!box) return false;
   if (HWND ok = FindChildByText(box, kTextOk, kMatchEquals)) {
     PressButton(box, ok);
@@ -156,8 +154,8 @@ bool CNuvariView::AnswerFreeCellBox(HWND desktop, HWND game) {
   return true;
 }
 
-bool CNuvariView::AnswerGameOver(HWND desktop) {
-  HWND box = FindChildByText(desktop, m_strGameOver, kMatchEquals);
+bool CNuvariView::AnswerGameOver(const CWindowSnapshot& desktop) {
+  HWND box = desktop.Find(m_strGameOver, kMatchEquals);
   if (!box) {
     m_bGameOverArmed = 1;
     return false;
@@ -197,8 +195,8 @@ bool CNuvariView::PressYes(HWND box) {
   return true;
 }
 
-void CNuvariView::AnswerMoveQuestion(HWND desktop) {
-  HWND box = FindChildByText(desktop, m_strMoveToEmpty, kMatchEquals);
+void CNuvariView::AnswerMoveQuestion(const CWindowSnapshot& desktop) {
+  HWND box = desktop.Find(m_strMoveToEmpty, kMatchEquals);
   if (!box || m_bMoveArmed != 1) {
     m_bMoveArmed = 1;
     return;
@@ -216,18 +214,18 @@ void CNuvariView::AnswerMoveQuestion(HWND desktop) {
 void CNuvariView::CloseFreeCell() {
   // Before any title set was chosen the search text is empty and would match any program.
   if (!TitleSetChosen()) return;
-  HWND desktop = GetDesktopWindow();
   const DWORD start = GetTickCount();
   bool firstPass = true;
   for (;;) {
-    HWND found = FindChildByText(desktop, m_strFreeCell, kMatchContains);
+    const CWindowSnapshot desktop = CWindowSnapshot::TakeTopLevel();
+    HWND found = desktop.Find(m_strFreeCell, kMatchContains);
     if (!found) return;
     if (firstPass) {
       firstPass = false;
-      HWND main = HasMenuBar(found) ? found : FindFreeCellMainWindow();
+      HWND main = FreeCellMainWindow(desktop, found);
       RememberAndClose(main ? main : found);
     }
-    HWND box = FindChildByText(desktop, m_strFreeCell, kMatchEquals);
+    HWND box = desktop.Find(m_strFreeCell, kMatchEquals);
     if (box && PressYes(box)) return;
     PumpMessages();
     const DWORD waited = GetTickCount() - start;

@@ -1,27 +1,12 @@
 #include "WindowFinder.h"
 
-#include "Cp932.h"
 #include "Wnd.h"
-
-namespace {
-
-bool TextMatches(const std::string& windowText, const std::string& text, int mode) {
-  if (windowText.empty()) return false;
-  switch (mode) {
-    case CWindowFinder::kMatchEquals: return windowText == text;
-    case CWindowFinder::kMatchContains: return nuvari::ContainsCp932(windowText, text);
-    default: return false;
-  }
-}
-
-}  // namespace
 
 HWND CWindowFinder::FindChildByText(HWND parent, const std::string& text, int mode) const {
   if (!IsWindow(parent)) return nullptr;
-  // The list changes while it is walked: a window that went away ends the search.
-  for (HWND window = GetWindow(parent, GW_CHILD); window && IsWindow(window);
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    if (TextMatches(fw::GetWindowTextString(window), text, mode)) return window;
+  for (HWND window = GetWindow(parent, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (nuvari::WindowTextMatches(fw::GetWindowTextString(window), text, mode)) return window;
+    // The list changes while it is walked: a window that went away ends the search.
     if (!IsWindow(window)) return nullptr;
   }
   return nullptr;

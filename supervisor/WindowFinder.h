@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "WindowTextMatch.h"
+
 class CWindowFinder {
  public:
-  enum MatchMode { kMatchEquals = 0, kMatchContains = 2 };
+  enum MatchMode { kMatchEquals = nuvari::kMatchEquals, kMatchContains = nuvari::kMatchContains };
 
   // The first child of parent, in Z-order, whose non-empty text equals (mode 0) or contains
   // (mode 2) the text; any other mode finds nothing. The desktop as parent searches the

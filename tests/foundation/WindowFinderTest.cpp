@@ -4,6 +4,7 @@
 #include <string>
 
 #include "WindowFinder.h"
+#include "WindowSnapshot.h"
 
 namespace {
 
@@ -91,6 +92,36 @@ TEST_F(WindowFinder, AnInvalidParentFindsNothing) {
   HWND gone = MakeWindow("gone").get();  // destroyed at once
   EXPECT_EQ(finder.FindChildByText(gone, "x", CWindowFinder::kMatchContains), nullptr);
   EXPECT_EQ(finder.FindChildByText(nullptr, "x", CWindowFinder::kMatchContains), nullptr);
+}
+
+// A tick searches one snapshot of the desktop; it must answer every search as the live walk does.
+TEST_F(WindowFinder, ASnapshotAnswersEachSearchAsTheLiveWalk) {
+  auto game = MakeWindow("フリーセル ゲーム #12");
+  auto straddling = MakeWindow("\x83\xcc\xd8");
+  auto box = MakeWindow("フリーセル");
+  auto untitled = MakeWindow("");
+  auto upper = MakeWindow("x フリーセル");
+  const CWindowSnapshot snapshot = CWindowSnapshot::TakeTopLevel();
+  const struct {
+    int line;
+    const char* text;
+    int mode;
+    HWND expected;
+  } rows[] = {
+      {__LINE__, "フリーセル", CWindowFinder::kMatchContains, upper.get()},
+      {__LINE__, "フリーセル", CWindowFinder::kMatchEquals, box.get()},
+      {__LINE__, "フリーセル ゲーム #", CWindowFinder::kMatchContains, game.get()},
+      {__LINE__, "ﾌﾘ", CWindowFinder::kMatchContains, nullptr},
+      {__LINE__, "", CWindowFinder::kMatchEquals, nullptr},
+      {__LINE__, "フリーセル", 1, nullptr},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(snapshot.Find(row.text, row.mode), row.expected) << "row at line " << row.line;
+    EXPECT_EQ(finder.FindChildByText(desktop, row.text, row.mode), row.expected) << "row at line " << row.line;
+  }
+  // The topmost titled window of the whole desktop, whichever program owns it.
+  EXPECT_EQ(snapshot.Find("", CWindowFinder::kMatchContains),
+            finder.FindChildByText(desktop, "", CWindowFinder::kMatchContains));
 }
 
 TEST_F(WindowFinder, PumpMessagesReturnsZeroOnAnEmptyQueue) {

@@ -68,6 +68,35 @@ TEST_F(FreeCellPresent, AMissingMainWindowDoesNotStopTheOtherChecks) {
   EXPECT_EQ(dialog.window.EditText(), "1");
 }
 
+// --- The tick's one look at the desktop ---
+
+using OneLookPerTick = Supervising;
+
+TEST_F(OneLookPerTick, AWindowMadeAfterTheSnapshotIsSeenOnTheNextTick) {
+  Game();
+  const CWindowSnapshot before = CWindowSnapshot::TakeTopLevel();
+  SelectGame dialog = Dialog();
+  view->Tick(before);
+  EXPECT_EQ(dialog.window.EditSets(), 0) << "not in the snapshot of that tick";
+  Tick();
+  EXPECT_EQ(dialog.window.EditText(), "1");
+}
+
+TEST_F(OneLookPerTick, AWindowGoneSinceTheSnapshotIsHarmless) {
+  Game();
+  FakeWindow& lower = Make("ﾌﾘｰｾﾙ");
+  HWND lowerOk = lower.AddButton("OK");
+  FakeWindow& upper = Make("ﾌﾘｰｾﾙ");
+  upper.AddButton("OK");
+  const CWindowSnapshot seen = CWindowSnapshot::TakeTopLevel();
+  upper.Destroy();
+  view->Tick(seen);
+  PumpPending();
+  EXPECT_EQ(lower.Clicks(lowerOk), 0) << "nothing is pressed in another window";
+  TickAndPump();
+  EXPECT_EQ(lower.Clicks(lowerOk), 1);
+}
+
 // --- 2. Game-number dialog ---
 
 using GameNumberDialog = Supervising;
