@@ -156,6 +156,7 @@ void MainWindow::OnClick(LPARAM point, bool doubleClick) {
   m_selected.reset();
   if (doubleClick) {
     if (place && place->area == Area::Column && m_table->Top(place->index)) {
+      // With every free cell full the move to the first one is refused like any other.
       const int cell = FirstEmptyCell(*m_table);
       PlayMove(*place, CellPlace(cell < Table::kCells ? cell : 0));
     }
