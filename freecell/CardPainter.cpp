@@ -11,6 +11,7 @@ namespace {
 const COLORREF kRed = RGB(200, 0, 0);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kPlaceLine = RGB(0, 64, 0);
+const COLORREF kSelectedFace = RGB(150, 190, 255);
 
 void Circle(HDC dc, int x, int y, int radius) { Ellipse(dc, x - radius, y - radius, x + radius + 1, y + radius + 1); }
 
@@ -25,10 +26,11 @@ CardPainter::CardPainter()
     : m_rankFont(CreateFontA(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma")) {}
 
-void CardPainter::DrawCard(HDC dc, int left, int top, const Card& card) const {
+void CardPainter::DrawCard(HDC dc, int left, int top, const Card& card, bool selected) const {
   fw::UniqueGdi<HPEN> border(CreatePen(PS_SOLID, 1, kBlack));
+  fw::UniqueGdi<HBRUSH> face(CreateSolidBrush(selected ? kSelectedFace : RGB(255, 255, 255)));
   fw::SelectScope pen(dc, border.get());
-  fw::SelectScope brush(dc, GetStockObject(WHITE_BRUSH));
+  fw::SelectScope brush(dc, face.get());
   RoundRect(dc, left, top, left + kWidth, top + kHeight, 8, 8);
   // Rank and a small suit side by side, so that both show in the strip a covering card leaves.
   const int rankWidth = DrawRank(dc, card, left, top);

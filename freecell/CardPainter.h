@@ -6,17 +6,19 @@
 
 #include "Card.h"
 #include "Handles.h"
+#include "TableLayout.h"
 
 namespace freecell {
 
 class CardPainter {
  public:
-  static constexpr int kWidth = 68;
-  static constexpr int kHeight = 92;
+  static constexpr int kWidth = TableLayout::kCardWidth;
+  static constexpr int kHeight = TableLayout::kCardHeight;
 
   CardPainter();
 
-  void DrawCard(HDC dc, int left, int top, const Card& card) const;
+  // selected: the card the player picked up, shown in the selection colour.
+  void DrawCard(HDC dc, int left, int top, const Card& card, bool selected) const;
   // An empty free cell or foundation: an outline on the table.
   void DrawPlace(HDC dc, int left, int top) const;
 

@@ -23,6 +23,12 @@
 //   number-bad <text>                  OK with a text that is not a number from 1 to 32000
 //   deal-start <n> | deal-won <n> | deal-lost <n>
 //   move-question                      the move question is about to be shown
+//   move <from> <to> <count>           the player's move (by mouse or auto-play), as Move::Text writes it:
+//                                      c1-c8 columns, f1-f4 free cells, h1-h4 foundations
+//   home <from> <to> 1                 a card that then went home by itself
+//   refused <from> <to>                a move the rules do not allow: a beep, nothing changed
+//   plan <moves>|none                  auto-play's plan for the table as it lies (none: no win found)
+//   autoplay stopped                   auto-play gave the game back after too many new plans
 //   statistics <won> <lost> <streak> <stype>   counters after a deal ended, as stored
 //   closed                             the main window is gone
 //

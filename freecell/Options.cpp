@@ -75,6 +75,7 @@ bool Apply(Options& options, const std::string& name, const std::optional<std::s
   if (name == "family" && value == "nt") return options.family = Family::Nt, true;
   if (name == "family" && value == "95") return options.family = Family::Win95, true;
   if (name == "autowin") return number(options.autoWinMs);
+  if (name == "autoplay") return number(options.autoPlayMs);
   if (name == "askmove") return number(options.askMoveMs);
   if (name == "askresign") return flag(options.askResign);
   if (name == "askonclose") return flag(options.askOnClose);

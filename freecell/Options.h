@@ -6,6 +6,7 @@
 //   /family=nt|95         statistics store: entpack.ini (default) or the registry key
 //   /autowin=MS           each started deal ends MS milliseconds after it starts, won ...
 //   /lose=N[,N...]        ... or lost for these deal numbers
+//   /autoplay=MS          each started deal is played by the solver's moves, one every MS milliseconds
 //   /askmove=MS           MS milliseconds into each deal, ask the move-to-an-empty-column question
 //   /askresign            asking for the game-number dialog during a deal first asks to resign
 //   /askonclose           closing during a deal first asks to resign
@@ -32,6 +33,7 @@ struct Options {
   Family family = Family::Nt;
   std::optional<int> autoWinMs;
   std::set<int> losingDeals;
+  std::optional<int> autoPlayMs;
   std::optional<int> askMoveMs;
   bool askResign = false;
   bool askOnClose = false;

@@ -1,28 +1,25 @@
-// Lays out the table: four free cells and four foundations along the top, eight columns below.
+// Draws the table as TableLayout lays it out: free cells and foundations along the top, eight
+// columns below, the selected card marked.
 #pragma once
+
+#include <optional>
 
 #include <windows.h>
 
 #include "CardPainter.h"
-#include "Deal.h"
+#include "Move.h"
+#include "Table.h"
 
 namespace freecell {
 
 class TablePainter {
  public:
-  static constexpr int kMargin = 8;
-  static constexpr int kPitch = CardPainter::kWidth + 8;
-  static constexpr int kColumnsTop = kMargin + CardPainter::kHeight + 24;
-  static constexpr int kOverlap = 22;
-  static constexpr int kClientWidth = 2 * kMargin + 8 * kPitch - 8;
-  static constexpr int kClientHeight = kColumnsTop + 12 * kOverlap + CardPainter::kHeight + kMargin;
-
-  // deal: none before the first deal; won: the cards are all on the foundations.
-  void Paint(HDC dc, const RECT& client, const Deal* deal, bool won) const;
+  // table: none before the first deal; selected: the place whose card is picked up.
+  void Paint(HDC dc, const RECT& client, const Table* table, std::optional<Place> selected) const;
 
  private:
-  void PaintTopRow(HDC dc, bool won) const;
-  void PaintColumns(HDC dc, const Deal& deal) const;
+  void PaintTopRow(HDC dc, const Table* table, std::optional<Place> selected) const;
+  void PaintColumns(HDC dc, const Table& table, std::optional<Place> selected) const;
 
   CardPainter m_cards;
 };

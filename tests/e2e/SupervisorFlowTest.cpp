@@ -2,11 +2,17 @@
 // to the player, the move question, the resign box, AutoExit, deal 32000 and a failed start.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "Deal.h"
 #include "RegistryScope.h"
+#include "Solver.h"
 #include "SupervisorRun.h"
+#include "Table.h"
+#include "TableClicks.h"
 #include "WindowSearch.h"
 
 namespace e2e {
@@ -111,6 +117,49 @@ TEST_P(MoveQuestionRun, IsAnsweredAsIdleRowSays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(IdleRow, MoveQuestionRun, ::testing::Values(0, 1, 2));
+
+// The question from a real move: deal 7 played by posted clicks along the solver's moves up to the
+// first that takes several cards to an empty column; Nuvari's answer decides how many go.
+class SequenceMoveRun : public ::testing::TestWithParam<int> {};
+
+TEST_P(SequenceMoveRun, TheQuestionOfASequenceMoveIsAnsweredAsIdleRowSays) {
+  const int idleRow = GetParam();
+  SupervisorRun run;
+  run.UseStandIn("/edition=full");
+  run.Store("GameNo", "7");
+  run.Store("IdleRow", std::to_string(idleRow));
+  ASSERT_TRUE(run.Start());
+  ASSERT_TRUE(run.WaitForCount("deal-start 7", 1));
+  HWND freeCell = run.FreeCellWindow(kFull.gameTitle);
+  ASSERT_NE(freeCell, nullptr);
+
+  freecell::Table table{freecell::Deal(7)};
+  table.PlaySafeMovesHome();
+  const freecell::Solution solution = freecell::Solver().Solve(table);
+  ASSERT_EQ(solution.outcome, freecell::Solution::Outcome::Won);
+  for (const freecell::Move& move : solution.moves) {
+    SCOPED_TRACE(move.Text());
+    const std::optional<freecell::Move> most = table.MoveBetween(move.from, move.to);
+    ASSERT_TRUE(most.has_value());
+    const bool asks = move.to.area == freecell::Area::Column && table.ColumnSize(move.to.index) == 0 && most->count > 1;
+    freecell::test::PostMove(freeCell, move);
+    if (asks) {
+      ASSERT_TRUE(run.WaitForCount("open move-question", 1));
+      const freecell::Move taken{move.from, move.to, idleRow == 0 ? most->count : std::uint8_t{1}};
+      EXPECT_TRUE(run.WaitForCount(std::string("button move-question ") + (idleRow == 0 ? "column" : "one-card"), 1));
+      EXPECT_TRUE(run.WaitForCount("move " + taken.Text(), 1)) << "as many cards as the answer says";
+      EXPECT_TRUE(run.Close());
+      return;
+    }
+    const std::string line = "move " + move.Text();
+    ASSERT_TRUE(run.WaitForCount(line, run.Count(line) + 1));
+    table.Apply(move);
+    table.PlaySafeMovesHome();
+  }
+  FAIL() << "no move of the solution takes several cards to an empty column";
+}
+
+INSTANTIATE_TEST_SUITE_P(IdleRow, SequenceMoveRun, ::testing::Values(0, 1));
 
 TEST(SupervisorFlow, TheResignBoxRecordsFreeCellsPositionBeforeYes) {
   SupervisorRun run;

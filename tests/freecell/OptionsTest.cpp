@@ -25,12 +25,13 @@ TEST(Options, EmptyCommandLineKeepsDefaults) {
 
 TEST(Options, EverySwitchTakesEffect) {
   Options options = Options::Parse(
-      " /edition=half\t/family=95 /autowin=300 /lose=5,617 /lose=9 /askmove=100 /askresign /askonclose"
+      " /edition=half\t/family=95 /autowin=300 /lose=5,617 /lose=9 /autoplay=250 /askmove=100 /askresign /askonclose"
       " /refuse /mangle /hang=2500 /log=C:\\logs\\fc.log /x=-10 /y=20 ");
   EXPECT_EQ(options.edition, Edition::Half);
   EXPECT_EQ(options.family, Family::Win95);
   EXPECT_EQ(options.autoWinMs, 300);
   EXPECT_EQ(options.losingDeals, (std::set<int>{5, 9, 617}));
+  EXPECT_EQ(options.autoPlayMs, 250);
   EXPECT_EQ(options.askMoveMs, 100);
   EXPECT_TRUE(options.askResign && options.askOnClose && options.refuse && options.mangle);
   EXPECT_EQ(options.hangMs, 2500);
@@ -48,7 +49,7 @@ TEST(Options, QuotedValueKeepsBlanksAndCase) {
 
 TEST(Options, BadWordsAreRejectedAndChangeNothing) {
   struct Row { const char* line; } rows[] = {
-      {"/edition=wide"}, {"/family=31"}, {"/autowin="}, {"/autowin=-5"}, {"/autowin=fast"}, {"/lose=0"},
+      {"/edition=wide"}, {"/family=31"}, {"/autowin="}, {"/autowin=-5"}, {"/autowin=fast"}, {"/autoplay=-1"}, {"/lose=0"},
       {"/lose=32001"}, {"/lose=5,,6"}, {"/lose"}, {"/askresign=1"}, {"/hang"}, {"/log="}, {"/x=abc"},
       {"freecell"}, {"/"}, {"/unknown"},
   };
