@@ -129,7 +129,7 @@ TEST(HelpCompiler, ALargeSourceSpreadsOverManyBlocksAndTreePages) {
 TEST(HelpCompiler, NuvarisTopicsAnswerEveryContextTheProgramAsksForAndAreReachableWithoutInTextJumps) {
   const HelpFile file(Compiled(ReadBytes(NUVARI_HELP_SOURCES "/Nuvari.topics"), ReadBytes(NUVARI_HELP_SOURCES "/Nuvari.hm")));
   std::vector<std::uint32_t> numbers = {0x20000 + 128, 131175, 0x50000 + 59392, 0x50000 + 59393};
-  for (std::uint32_t command : {32771u, 57664u, 57665u, 57666u, 57668u, 57669u, 57670u, 59392u, 59393u})
+  for (std::uint32_t command : {32771u, 32772u, 57664u, 57665u, 57666u, 57668u, 57669u, 57670u, 59392u, 59393u})
     numbers.push_back(0x10000 + command);
   for (std::uint32_t number : numbers) EXPECT_NE(file.PageByNumber(number), nullptr) << std::hex << number;
 
