@@ -18,7 +18,7 @@ namespace freecell {
 
 class Table {
  public:
-  static constexpr int kColumns = 8;
+  static constexpr int kColumns = Deal::kColumns;
   static constexpr int kCells = 4;
 
   // Any position: each column from the back to its top card, the free cells, the highest rank home
