@@ -34,24 +34,26 @@ ensure_locale() {
 ensure_tools() { ensure_packages; ensure_locale; }
 
 # configure_and_build <dir> [cmake args...]
+# Configured every time, so a changed option reaches a folder configured before.
 configure_and_build() {
   local dir=$1; shift
-  if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$NUVARI_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  fi
-  cmake --build "$dir" -j "$NUVARI_JOBS" 2>&1 | grep -Ev '^\[ *[0-9]+%\]|^Consolidate compiler|^Scanning' || true
+  cmake -S "$NUVARI_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+  cmake --build "$dir" -j "$NUVARI_JOBS" 2>&1 | { grep -Ev '^\[ *[0-9]+%\]|^Consolidate compiler|^Scanning' || true; }
   [ "${PIPESTATUS[0]}" -eq 0 ]
 }
 
-build_native() { configure_and_build "$NUVARI_BUILD/native" ${CI:+-DNUVARI_WERROR=ON}; }
+# Warnings are errors in CI only; said explicitly so that a folder CI configured forgets it.
+nuvari_werror() { if [ -n "${CI:-}" ]; then echo -DNUVARI_WERROR=ON; else echo -DNUVARI_WERROR=OFF; fi; }
+
+build_native() { configure_and_build "$NUVARI_BUILD/native" "$(nuvari_werror)"; }
 build_win64() {
   configure_and_build "$NUVARI_BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$NUVARI_ROOT/cmake/mingw-w64-x86_64.cmake" \
-    ${CI:+-DNUVARI_WERROR=ON}
+    "$(nuvari_werror)"
 }
 build_win32() {
   # Compiled only: this Wine runs 64-bit programs alone.
   configure_and_build "$NUVARI_BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$NUVARI_ROOT/cmake/mingw-w64-i686.cmake" \
-    -DNUVARI_TESTS=OFF ${CI:+-DNUVARI_WERROR=ON}
+    -DNUVARI_TESTS=OFF "$(nuvari_werror)"
 }
 
 wine_env() {

@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -96,12 +97,22 @@ bool HelpViewer::IsEnabled(std::string_view label) const {
 
 bool HelpViewer::Close() {
   m_window = nullptr;
+  // Asked again while windows remain: the viewer may still be making a window when it is first asked.
   std::vector<ProcessHandle> processes;
-  for (HWND window : ViewerWindows()) {
-    processes.push_back(OpenViewerProcess(window, SYNCHRONIZE | PROCESS_TERMINATE));
-    PostMessageA(window, IsDialog(window) ? WM_COMMAND : WM_CLOSE, IsDialog(window) ? IDNO : 0, 0);
-  }
-  bool closed = PollUntil(kCloseMs, [] { return ViewerWindows().empty(); });
+  std::vector<DWORD> processIds;
+  bool closed = PollUntil(kCloseMs, [&] {
+    const std::vector<HWND> windows = ViewerWindows();
+    for (HWND window : windows) {
+      DWORD processId = 0;
+      GetWindowThreadProcessId(window, &processId);
+      if (std::find(processIds.begin(), processIds.end(), processId) == processIds.end()) {
+        processIds.push_back(processId);
+        processes.push_back(OpenViewerProcess(window, SYNCHRONIZE | PROCESS_TERMINATE));
+      }
+      PostMessageA(window, IsDialog(window) ? WM_COMMAND : WM_CLOSE, IsDialog(window) ? IDNO : 0, 0);
+    }
+    return windows.empty();
+  });
   for (const ProcessHandle& process : processes) {
     if (process && WaitForSingleObject(process.get(), kCloseMs) != WAIT_OBJECT_0) {
       closed = false;
