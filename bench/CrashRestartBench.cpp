@@ -102,7 +102,7 @@ int Differences(const Deals& a, const Deals& b) {
 Deals StoredPending() {
   Deals deals;
   for (int i = 0;; ++i) {
-    const auto text = testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Pending" + std::to_string(i));
+    const auto text = nuvari::test::ReadRegistryText(nuvari::test::RegistryScope::kFreeCell, "Pending" + std::to_string(i));
     if (!text || text->empty()) return deals;
     deals.push_back(nuvari::ParseLeadingInt(*text));
   }

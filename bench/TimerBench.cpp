@@ -21,7 +21,7 @@
 #include "NuvariView.h"
 #include "Platform.h"
 #include "WinApp.h"
-#include "WinePath.h"
+#include "Programs.h"
 #include "resource.h"
 
 namespace {
@@ -114,8 +114,8 @@ bool TickUntil(CNuvariView& view, const char* title) {
 }
 
 std::unique_ptr<nuvari::test::ChildProcess> StartFreeCell(const std::string& switches, const std::string& log) {
-  return std::make_unique<nuvari::test::ChildProcess>("\"" + nuvari::test::ToWinePath(FREECELL_EXE) +
-                                                      "\" /edition=half " + switches + " \"/log=" + log + "\"");
+  return std::make_unique<nuvari::test::ChildProcess>(
+      nuvari::test::StandInCommandLine("/edition=half " + switches, log));
 }
 
 void MeasureTicks(CNuvariView& view) {

@@ -58,10 +58,9 @@ int main(int argc, char** argv) {
   const std::string folder = argv[1];
   const std::string nuvari = argc > 2 ? argv[2] : nuvari::test::ToWinePath(NUVARI_EXE);
 
-  testsupport::RegistryScope registry;
-  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "Path",
-                                 "\"" + nuvari::test::ToWinePath(FREECELL_EXE) + "\" /edition=half");
-  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "AutoExit", "0");
+  nuvari::test::RegistryScope registry;
+  registry.Store("Path", nuvari::test::QuotedWinePath(FREECELL_EXE) + " /edition=half");
+  registry.Store("AutoExit", "0");
   auto crowd = bench::StartCrowd(kCrowd);
   nuvari::test::ChildProcess supervisor("\"" + nuvari + "\"");
   if (!supervisor.Started() || !WaitUntil(kSceneMs, OnlyWatching)) {

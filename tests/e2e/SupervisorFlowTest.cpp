@@ -10,6 +10,7 @@
 #include "Deal.h"
 #include "RegistryScope.h"
 #include "Solver.h"
+#include "StandIn.h"
 #include "SupervisorRun.h"
 #include "Table.h"
 #include "TableClicks.h"
@@ -18,29 +19,18 @@
 namespace e2e {
 namespace {
 
+using nuvari::test::EditionCase;
+using nuvari::test::kFull;
+using nuvari::test::kHalf;
 using nuvari::test::Match;
 
-struct Edition {
-  const char* name;
-  const char* switchValue;
-  const char* gameTitle;
-  const char* gameOver;
-  const char* moveToEmpty;
-};
-const Edition kHalf{"Half", "half", "ﾌﾘｰｾﾙ ｹﾞｰﾑ #", "ｹﾞｰﾑ ｵｰﾊﾞｰ", "空の列に移動"};
-const Edition kFull{"Full", "full", "フリーセル ゲーム #", "ゲーム オーバー", "空の列に移動..."};
-
-void PrintTo(const Edition& edition, std::ostream* out) { *out << edition.name; }
-
-std::string EditionSwitch(const Edition& edition) { return std::string("/edition=") + edition.switchValue; }
-
-class DealRun : public ::testing::TestWithParam<Edition> {};
+class DealRun : public ::testing::TestWithParam<EditionCase> {};
 
 TEST_P(DealRun, DealsAreTypedConfirmedAndWonInOrder) {
-  const Edition& edition = GetParam();
+  const EditionCase& edition = GetParam();
   SupervisorRun run;
   // Deal 4 is lost: the sequence stops there and the stored number can be read in peace.
-  run.UseStandIn(EditionSwitch(edition) + " /autowin=300 /lose=4");
+  run.UseStandIn(nuvari::test::EditionSwitch(edition) + " /autowin=300 /lose=4");
   ASSERT_TRUE(run.Start());
   ASSERT_TRUE(run.WaitForCount("deal-lost 4", 1)) << "the run of deals did not reach deal 4";
   EXPECT_EQ(run.Stored("GameNo"), "4");
@@ -68,7 +58,7 @@ TEST_P(DealRun, DealsAreTypedConfirmedAndWonInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DealRun, ::testing::Values(kHalf, kFull),
-                         [](const ::testing::TestParamInfo<Edition>& test) { return std::string(test.param.name); });
+                         [](const ::testing::TestParamInfo<EditionCase>& test) { return std::string(test.param.name); });
 
 TEST(SupervisorFlow, EverySecondWinBoxIsLeftToThePlayer) {
   SupervisorRun run;
@@ -213,7 +203,7 @@ TEST(SupervisorFlow, AutoExitEndsTheSupervisorWhenFreeCellHasGone) {
   ::testing::Test::RecordProperty("ms_from_freecell_exit_to_nuvari_exit", std::to_string(took));
   // Three missed ticks, about a second; the margin is for a loaded machine, not a speed goal.
   EXPECT_LT(took, 5000u) << "Nuvari closes on the third tick without FreeCell";
-  EXPECT_TRUE(testsupport::RegistryKeyExists(testsupport::RegistryScope::kWindowSize));
+  EXPECT_TRUE(nuvari::test::RegistryKeyExists(nuvari::test::RegistryScope::kWindowSize));
   EXPECT_EQ(run.Stored("GameNo"), "1");
 }
 

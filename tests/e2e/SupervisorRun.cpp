@@ -1,20 +1,15 @@
 #include "SupervisorRun.h"
 
 #include "WindowSearch.h"
-#include "WinePath.h"
+#include "Programs.h"
 
 namespace e2e {
 namespace {
 
 using nuvari::test::IsDialog;
 using nuvari::test::Match;
-constexpr DWORD kPollMs = 20;
-
-DWORD ProcessOf(HWND window) {
-  DWORD id = 0;
-  GetWindowThreadProcessId(window, &id);
-  return id;
-}
+using nuvari::test::PollUntil;
+using nuvari::test::ProcessOf;
 
 // Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
 void EndStrayFreeCells() {
@@ -41,48 +36,29 @@ SupervisorRun::~SupervisorRun() {
 }
 
 void SupervisorRun::UseStandIn(const std::string& switches) {
-  Store("Path", "\"" + nuvari::test::ToWinePath(FREECELL_EXE) + "\" " + switches + " \"/log=" + m_log.Path() + "\"");
-}
-
-void SupervisorRun::Store(const std::string& name, const std::string& text) {
-  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, name, text);
-}
-
-std::optional<std::string> SupervisorRun::Stored(const std::string& name) const {
-  return testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, name);
+  Store("Path", nuvari::test::StandInCommandLine(switches, m_log.Path()));
 }
 
 bool SupervisorRun::WaitForStored(const std::string& name, const std::string& text, DWORD timeoutMs) const {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  while (Stored(name) != text) {
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
-  }
-  return true;
+  return PollUntil(timeoutMs, [&] { return Stored(name) == text; });
 }
 
 bool SupervisorRun::Start() {
-  m_nuvari = std::make_unique<nuvari::test::ChildProcess>("\"" + nuvari::test::ToWinePath(NUVARI_EXE) + "\"");
+  m_nuvari = std::make_unique<nuvari::test::ChildProcess>(nuvari::test::NuvariCommandLine());
   return m_nuvari->Started();
 }
 
 HWND SupervisorRun::MainWindow() const {
-  const ULONGLONG deadline = GetTickCount64() + kStepMs;
-  do {
-    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-      if (ProcessOf(window) == NuvariId() && !IsDialog(window) && nuvari::test::WindowText(window) == "Nuvari")
-        return window;
-    }
-    Sleep(kPollMs);
-  } while (GetTickCount64() < deadline);
-  return nullptr;
+  if (NuvariId() == 0) return nullptr;  // 0 would take any process's window
+  return nuvari::test::WaitForTopLevelWhere(NuvariId(), kStepMs, [](HWND window) {
+    return !IsDialog(window) && nuvari::test::WindowText(window) == "Nuvari";
+  });
 }
 
 std::optional<std::string> SupervisorRun::AnswerBox() {
   HWND box = nuvari::test::WaitForDialog("Nuvari", Match::Equals, kStepMs, NuvariId());
   if (!box) return std::nullopt;
-  // A message box keeps its text in the static with id 0xFFFF.
-  const std::string text = nuvari::test::WindowText(GetDlgItem(box, 0xFFFF));
+  const std::string text = nuvari::test::MessageBoxText(box);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   if (!nuvari::test::WaitUntilGone(box, kStepMs)) return std::nullopt;
   return text;
@@ -111,12 +87,7 @@ int SupervisorRun::Count(const std::string& line) const {
 }
 
 bool SupervisorRun::WaitForCount(const std::string& line, int count, DWORD timeoutMs) const {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (Count(line) >= count) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(kPollMs);
-  }
+  return PollUntil(timeoutMs, [&] { return Count(line) >= count; });
 }
 
 int SupervisorRun::Find(const std::string& line, int from) const {

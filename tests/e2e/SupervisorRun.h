@@ -28,8 +28,8 @@ class SupervisorRun {
 
   // Path = the stand-in with these switches and its log; other settings as given.
   void UseStandIn(const std::string& switches);
-  void Store(const std::string& name, const std::string& text);
-  std::optional<std::string> Stored(const std::string& name) const;
+  void Store(const std::string& name, const std::string& text) { m_registry.Store(name, text); }
+  std::optional<std::string> Stored(const std::string& name) const { return m_registry.Stored(name); }
   // Waits until the stored value reads text (Nuvari stores after the event the test saw).
   bool WaitForStored(const std::string& name, const std::string& text, DWORD timeoutMs = kStepMs) const;
 
@@ -56,7 +56,7 @@ class SupervisorRun {
   HWND FreeCellWindow(const char* gameTitle) const;
 
  private:
-  testsupport::RegistryScope m_registry;
+  nuvari::test::RegistryScope m_registry;
   nuvari::test::LogFile m_log{"e2e-freecell"};
   std::unique_ptr<nuvari::test::ChildProcess> m_nuvari;
 };

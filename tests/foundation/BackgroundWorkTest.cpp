@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "BackgroundWork.h"
+#include "WindowSearch.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ TEST(RunWhileDispatching, MessagesAreDispatchedUntilTheWorkEndsAndAQuitRequestIs
   PostQuitMessage(7);
   bool sawDelivery = false;
   fw::RunWhileDispatching([&] {
-    const ULONGLONG deadline = GetTickCount64() + 10000;
-    while (!delivered && GetTickCount64() < deadline) Sleep(5);
-    sawDelivery = delivered;
+    sawDelivery = nuvari::test::PollUntil(10000, [] { return delivered.load(); }, 5);
   });
   EXPECT_TRUE(sawDelivery);
   MSG msg{};

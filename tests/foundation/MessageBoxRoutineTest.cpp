@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "MessageBoxRecorder.h"
-#include "TestApp.h"
+#include "InProcess.h"
 
-using testsupport::MessageBoxRecorder;
+using nuvari::test::MessageBoxRecorder;
 
 class MessageBoxRoutine : public ::testing::Test {
  protected:
-  TestApp app;
+  nuvari::test::TestApp app;
   MessageBoxRecorder boxes;
 };
 

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "RegistryScope.h"
-#include "TestApp.h"
+#include "InProcess.h"
 
-using testsupport::ReadRegistryValue;
-using testsupport::RegistryKeyExists;
-using testsupport::RegistryScope;
+using nuvari::test::ReadRegistryValue;
+using nuvari::test::RegistryKeyExists;
+using nuvari::test::RegistryScope;
 
 class ProfileStore : public ::testing::Test {
  protected:
   RegistryScope registry;
-  TestApp app;
+  nuvari::test::TestApp app;
 };
 
 TEST_F(ProfileStore, TitleComesFromTheResources) { EXPECT_EQ(app.m_strAppName, "Nuvari"); }
@@ -50,6 +50,6 @@ TEST_F(ProfileStore, LongTextsAreReadWhole) {
 }
 
 TEST_F(ProfileStore, NonTextValuesAreTakenAsTheirBytes) {
-  testsupport::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00636261);  // "abc\0"
+  nuvari::test::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00636261);  // "abc\0"
   EXPECT_EQ(app.GetProfileString("FreeCell", "Path"), "abc");
 }

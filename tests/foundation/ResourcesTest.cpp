@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "AboutDlg.h"
-#include "TestApp.h"
+#include "InProcess.h"
+#include "WindowSearch.h"
 #include "WinePath.h"
 #include "WinApp.h"
 
@@ -26,7 +27,7 @@ struct SeenAboutBox {
 SeenAboutBox g_seen;
 
 void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = FindWindowA("#32770", "ﾊﾞｰｼﾞｮﾝ情報(Nuvari)");
+  HWND box = nuvari::test::FindDialog("ﾊﾞｰｼﾞｮﾝ情報(Nuvari)", nuvari::test::Match::Equals, GetCurrentProcessId());
   if (!box) return;
   KillTimer(nullptr, timer);
   g_seen = {fw::GetWindowTextString(box), fw::GetWindowTextString(GetDlgItem(box, IDC_ABOUT_TEXT))};
@@ -59,7 +60,7 @@ TEST(Resources, VersionBlockOfTheProgram) {
 }
 
 TEST(Resources, TheVersionCommandShowsTheVersionBox) {
-  TestApp app;
+  nuvari::test::TestApp app;
   g_seen = {};
   // The box is modal: a thread timer looks at it and closes it (a box that never closes is ended
   // by the test's time limit).

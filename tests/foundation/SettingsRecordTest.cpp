@@ -5,13 +5,13 @@
 #include "FileSystem.h"
 #include "NuvariDoc.h"
 #include "RegistryScope.h"
-#include "TestApp.h"
+#include "InProcess.h"
 
-using testsupport::ReadRegistryText;
-using testsupport::ReadRegistryValue;
-using testsupport::RegistryKeyExists;
-using testsupport::RegistryScope;
-using testsupport::WriteRegistryText;
+using nuvari::test::ReadRegistryText;
+using nuvari::test::ReadRegistryValue;
+using nuvari::test::RegistryKeyExists;
+using nuvari::test::RegistryScope;
+using nuvari::test::WriteRegistryText;
 
 namespace {
 
@@ -34,7 +34,7 @@ void Store(const std::string& name, const std::string& text) { WriteRegistryText
 class SettingsStore : public ::testing::Test {
  protected:
   RegistryScope registry;
-  TestApp app;
+  nuvari::test::TestApp app;
   CNuvariDoc doc;
 };
 
@@ -214,7 +214,7 @@ TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalText) {
 }
 
 TEST_F(SettingsStore, APathStoredAsRegDwordIsReadAsItsBytes) {
-  testsupport::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00393837);  // "789"
+  nuvari::test::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00393837);  // "789"
   doc.ReadSettings();
   EXPECT_EQ(doc.m_strPath, "789");
 }

@@ -1,19 +1,8 @@
 #include "FrameSession.h"
 
-#include <commctrl.h>
-
-#include <cstring>
-
 #include "NuvariDoc.h"
-#include "Platform.h"
-#include "resource.h"
 
 namespace frametest {
-
-TestApp::TestApp() : fw::CWinApp("Nuvari") {
-  InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-  SetRegistryKey("Talvenko");
-}
 
 FittedPanel::FittedPanel() : fw::CFormView(IDD_NUVARI_FORM) {}
 
@@ -23,15 +12,6 @@ void FittedPanel::OnInitialUpdate() {
   const RECT frame = WindowRect(GetParentFrame()->m_hWnd);
   fittedFrame = {frame.right - frame.left, frame.bottom - frame.top};
 }
-
-HelpRecorder::HelpRecorder() {
-  fw::platform::TestHooks().winHelp = [this](HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
-    calls.push_back({owner, file, command, data});
-    return TRUE;
-  };
-}
-
-HelpRecorder::~HelpRecorder() { fw::platform::TestHooks().winHelp = nullptr; }
 
 void Pump(TestApp& app, DWORD milliseconds) {
   const DWORD start = GetTickCount();
@@ -71,16 +51,6 @@ CMainFrame& FrameSession::Frame() const { return static_cast<CMainFrame&>(*m_tem
 
 HWND FrameSession::Window() const {
   return m_template && m_template->GetFrame() ? m_template->GetFrame()->m_hWnd : nullptr;
-}
-
-std::string FrameSession::StatusText() const {
-  // The length may count characters, not bytes: room for two bytes each.
-  HWND bar = Bar(59393);
-  const LRESULT info = SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0);
-  std::string text(2 * static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
-  SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(std::strlen(text.c_str()));
-  return text;
 }
 
 void FrameSession::Close() {

@@ -9,20 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "DocTemplate.h"
-#include "MainFrame.h"
+#include "InProcess.h"
 #include "MessageBoxRecorder.h"
 #include "View.h"
-#include "WinApp.h"
 
 namespace frametest {
 
-// The application object the frame and the document expect: title "Nuvari", maker "Talvenko".
-class TestApp : public fw::CWinApp {
- public:
-  TestApp();
-  using fw::CWinApp::PreTranslateMessage;
-};
+using nuvari::test::HelpRecorder;
+using nuvari::test::TestApp;
 
 // A panel on the control panel's template that fits the frame to itself, as the program's panel
 // does before the frame is first shown; it remembers the frame's size at that moment.
@@ -31,23 +25,6 @@ class FittedPanel : public fw::CFormView {
   FittedPanel();
   void OnInitialUpdate() override;
   SIZE fittedFrame{};
-};
-
-struct HelpCall {
-  HWND owner;
-  std::string file;
-  UINT command;
-  ULONG_PTR data;
-};
-
-// Records every WinHelp request for the life of the scope.
-class HelpRecorder {
- public:
-  HelpRecorder();
-  ~HelpRecorder();
-  HelpRecorder(const HelpRecorder&) = delete;
-  HelpRecorder& operator=(const HelpRecorder&) = delete;
-  std::vector<HelpCall> calls;
 };
 
 // Runs the frame's messages (through the application's accelerator and dialog filtering) for a while.
@@ -69,7 +46,7 @@ class FrameSession {
   SIZE FittedSize() const { return m_panel ? m_panel->fittedFrame : SIZE{}; }
   SIZE FormSize() const { return m_panel ? m_panel->FormSize() : SIZE{}; }
   // Pane 0 of the status bar.
-  std::string StatusText() const;
+  std::string StatusText() const { return nuvari::test::StatusBarText(Bar(59393)); }
   // WM_CLOSE, as the close box or the exit command sends it; the frame stores its placement.
   void Close();
 

@@ -41,16 +41,10 @@ std::string MenuText(HMENU menu, UINT position) {
   return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
 }
 
-std::string PaneText(HWND bar, int pane) {
-  char text[256] = {};
-  SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 class FrameTextsTest : public ::testing::Test {
  protected:
-  testsupport::RegistryScope registry;
-  testsupport::MessageBoxRecorder boxes;
+  nuvari::test::RegistryScope registry;
+  nuvari::test::MessageBoxRecorder boxes;
   HelpRecorder help;
   TestApp app;
   FrameSession session{app};
@@ -255,7 +249,7 @@ TEST_F(FrameTextsTest, StatusBarHasAMessagePaneAndFourKeyIndicators) {
     keyboard.Set(keys);
     // Coming back to the frame brings the indicators up to date.
     SendMessageA(session.Window(), WM_ACTIVATE, WA_ACTIVE, 0);
-    for (int pane = 1; pane < 5; ++pane) EXPECT_EQ(PaneText(status, pane), texts[pane - 1]) << "pane " << pane;
+    for (int pane = 1; pane < 5; ++pane) EXPECT_EQ(nuvari::test::StatusBarText(status, pane), texts[pane - 1]) << "pane " << pane;
   }
 }
 

@@ -43,8 +43,8 @@ class HelpTest : public ::testing::Test {
   }
 
   std::array<BYTE, 256> savedKeys{};
-  testsupport::RegistryScope registry;
-  testsupport::MessageBoxRecorder boxes;
+  nuvari::test::RegistryScope registry;
+  nuvari::test::MessageBoxRecorder boxes;
   HelpRecorder help;
   TestApp app;
   FrameSession session{app};

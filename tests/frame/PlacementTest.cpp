@@ -13,11 +13,11 @@
 namespace frametest {
 namespace {
 
-using testsupport::ReadRegistryText;
-using testsupport::ReadRegistryValue;
-using testsupport::RegistryScope;
-using testsupport::WriteRegistryDword;
-using testsupport::WriteRegistryText;
+using nuvari::test::ReadRegistryText;
+using nuvari::test::ReadRegistryValue;
+using nuvari::test::RegistryScope;
+using nuvari::test::WriteRegistryDword;
+using nuvari::test::WriteRegistryText;
 
 constexpr const char* kWindowSize = RegistryScope::kWindowSize;
 
@@ -51,7 +51,7 @@ class OtherWindow {
 class PlacementTest : public ::testing::Test {
  protected:
   RegistryScope registry;
-  testsupport::MessageBoxRecorder boxes;
+  nuvari::test::MessageBoxRecorder boxes;
   HelpRecorder help;
   TestApp app;
 };

@@ -12,11 +12,7 @@
 namespace freecell::test {
 namespace {
 
-using nuvari::test::ClickButton;
-using nuvari::test::FindChildByText;
-using nuvari::test::FindTopLevel;
-using nuvari::test::WaitUntilGone;
-using nuvari::test::WindowText;
+using namespace nuvari::test;
 
 class DealFlow : public ::testing::TestWithParam<EditionCase> {};
 

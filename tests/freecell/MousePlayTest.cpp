@@ -17,16 +17,10 @@
 namespace freecell::test {
 namespace {
 
-using nuvari::test::ClickButton;
-using nuvari::test::FindChildByText;
+using namespace nuvari::test;
 
 bool WaitForMoves(const StandIn& freeCell, int count) {
-  const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-  while (LoggedMoves(freeCell.Log().Lines()) < count) {
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(10);
-  }
-  return true;
+  return PollUntil(kWaitMs, [&] { return LoggedMoves(freeCell.Log().Lines()) >= count; }, 10);
 }
 
 std::string LastMove(const StandIn& freeCell) {
@@ -91,18 +85,18 @@ TEST(AutoPlay, WinsTheDealAlthoughEveryMoveQuestionIsAnsweredAgainstThePlan) {
   StandIn freeCell("/autoplay=20");
   ASSERT_TRUE(freeCell.PlayDeal(kFull, 1));
   int answered = 0;
+  bool answerFailed = false;
   HWND gameOver = nullptr;
-  const ULONGLONG deadline = GetTickCount64() + 10 * kWaitMs;
-  while (gameOver == nullptr && GetTickCount64() < deadline) {
+  PollUntil(10 * kWaitMs, [&] {
     // The plan takes whole runs: one card instead sends auto-play back to the solver.
-    if (HWND question = nuvari::test::FindDialog(kFull.moveToEmpty, Match::Equals, freeCell.Process().Id())) {
-      ASSERT_TRUE(ClickButton(question, kFull.moveOneCard, Match::Contains));
-      ASSERT_TRUE(nuvari::test::WaitUntilGone(question, kWaitMs));
+    if (HWND question = FindDialog(kFull.moveToEmpty, Match::Equals, freeCell.Process().Id())) {
+      answerFailed = !ClickButton(question, kFull.moveOneCard, Match::Contains) || !WaitUntilGone(question, kWaitMs);
       ++answered;
     }
-    gameOver = nuvari::test::FindDialog(kFull.gameOver, Match::Equals, freeCell.Process().Id());
-    Sleep(10);
-  }
+    gameOver = FindDialog(kFull.gameOver, Match::Equals, freeCell.Process().Id());
+    return answerFailed || gameOver != nullptr;
+  }, 10);
+  ASSERT_FALSE(answerFailed) << "a move question was not answered";
   ASSERT_NE(gameOver, nullptr) << "auto-play did not end the deal";
   EXPECT_NE(FindChildByText(gameOver, "あなたの勝ち", Match::Contains), nullptr);
   EXPECT_GT(answered, 0);

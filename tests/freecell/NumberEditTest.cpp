@@ -11,9 +11,7 @@
 namespace freecell::test {
 namespace {
 
-using nuvari::test::ClickButton;
-using nuvari::test::FindChildByText;
-using nuvari::test::WaitUntilGone;
+using namespace nuvari::test;
 
 TEST(NumberEdit, RefuseKeepsTheOldTextAndReportsFalse) {
   StandIn freeCell("/refuse");

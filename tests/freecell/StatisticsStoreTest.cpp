@@ -11,6 +11,8 @@
 namespace freecell::test {
 namespace {
 
+using namespace nuvari::test;
+
 std::string WindowsDirectory() {
   std::string directory(GetWindowsDirectoryA(nullptr, 0), '\0');
   directory.resize(GetWindowsDirectoryA(directory.data(), static_cast<UINT>(directory.size())));

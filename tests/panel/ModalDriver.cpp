@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "Wnd.h"
+#include "WindowSearch.h"
 
 namespace paneltest {
 namespace {
@@ -17,10 +17,7 @@ struct Search {
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
   auto& search = *reinterpret_cast<Search*>(param);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (IsWindowVisible(window) && std::string(className) == "#32770" &&
-      fw::GetWindowTextString(window) == *search.caption) {
+  if (IsWindowVisible(window) && nuvari::test::IsDialog(window) && nuvari::test::WindowText(window) == *search.caption) {
     search.found = window;
     return FALSE;
   }

@@ -31,7 +31,7 @@ class PanelCommands : public PanelTest {
   }
   // The box's m_bActive, recorded while each box is open.
   void RecordActiveDuringBoxes() {
-    m_boxes.onBox = [this](const testsupport::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
+    m_boxes.onBox = [this](const nuvari::test::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
   }
   std::vector<int> m_activeDuringBoxes;
 };
@@ -377,9 +377,7 @@ void CALLBACK PlayMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
     return;
   }
-  char prompt[128] = {};  // the prompt is short
-  SendMessageA(g_statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(prompt));
-  play.prompt = prompt;
+  play.prompt = nuvari::test::StatusBarText(g_statusBar);
   PostMessageA(menuWindow, WM_KEYDOWN, (play.itemState & MF_GRAYED) ? VK_ESCAPE : VK_RETURN, 0);
   KillTimer(nullptr, timer);
 }
@@ -474,7 +472,7 @@ TEST_F(PanelCommands, AWinWhileARefusalIsOpenAdvancesTheDealInPlay) {
     Close();
     m_boxes.boxes.clear();
     CNuvariView& view = StartAt("250");
-    m_boxes.onBox = [&view](const testsupport::RecordedBox&) { view.AdvanceGame(); };
+    m_boxes.onBox = [&view](const nuvari::test::RecordedBox&) { view.AdvanceGame(); };
     TypeGameNo(typed);
     Click(IDC_BUTTON_UPDATE);
     m_boxes.onBox = nullptr;

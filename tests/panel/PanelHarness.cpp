@@ -9,18 +9,6 @@
 
 namespace paneltest {
 
-PanelApp::PanelApp() {
-  InitApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-  SetRegistryKey(kMakerRegistryKey);
-}
-
-BOOL PanelApp::Open() {
-  AddDocTemplate(std::make_unique<fw::CSingleDocTemplate>(
-      IDR_MAINFRAME, [] { return std::make_unique<CNuvariDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
-      [] { return std::make_unique<CNuvariView>(); }));
-  return ProcessShellCommand();
-}
-
 PanelTest::PanelTest() {
   auto& hooks = fw::platform::TestHooks();
   hooks.winExec = [this](const std::string& commandLine, UINT show) -> UINT {
@@ -29,11 +17,6 @@ PanelTest::PanelTest() {
     const UINT result = m_launchResults.front();
     m_launchResults.pop_front();
     return result;
-  };
-  // No test may reach the real help viewer: it blocks on a box of its own.
-  hooks.winHelp = [this](HWND, const std::string& file, UINT command, ULONG_PTR data) -> BOOL {
-    m_help.push_back({file, command, data});
-    return TRUE;
   };
   hooks.setTimer = [this](HWND window, UINT_PTR id, UINT periodMs) -> UINT_PTR {
     if (m_timerResult) return *m_timerResult;
@@ -46,16 +29,7 @@ PanelTest::PanelTest() {
 PanelTest::~PanelTest() {
   Close();
   fw::platform::TestHooks().winExec = nullptr;
-  fw::platform::TestHooks().winHelp = nullptr;
   fw::platform::TestHooks().setTimer = nullptr;
-}
-
-void PanelTest::Store(const std::string& name, const std::string& text) {
-  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, name, text);
-}
-
-std::string PanelTest::Stored(const std::string& name) const {
-  return testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, name).value_or("(none)");
 }
 
 void PanelTest::StorePending(const std::vector<std::string>& deals) {
@@ -63,7 +37,7 @@ void PanelTest::StorePending(const std::vector<std::string>& deals) {
 }
 
 CNuvariView& PanelTest::Start() {
-  m_app = std::make_unique<PanelApp>();
+  m_app = std::make_unique<nuvari::test::TestApp>();
   EXPECT_TRUE(m_app->Open());
   fw::CFrameWnd* frame = m_app->GetDocTemplate()->GetFrame();
   m_view = static_cast<CNuvariView*>(frame->GetActiveView());
@@ -115,12 +89,6 @@ void PanelTest::Select(int index) const {
   SendMessageA(Control(IDC_PENDING_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-std::vector<std::string> PanelTest::BoxTexts() const {
-  std::vector<std::string> texts;
-  for (const auto& box : m_boxes.boxes) texts.push_back(box.text);
-  return texts;
-}
-
 ScopedFile::ScopedFile(std::string path) : m_path(std::move(path)) {
   if (GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
   HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -140,9 +108,5 @@ std::string TemporaryFolder(const std::string& name) {
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }
-
-TitledWindow::TitledWindow(const std::string& title)
-    : m_window(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 120, 80, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr)) {}
 
 }  // namespace paneltest

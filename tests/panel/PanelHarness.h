@@ -13,30 +13,16 @@
 
 #include <gtest/gtest.h>
 
+#include "InProcess.h"
 #include "MessageBoxRecorder.h"
-#include "NuvariApp.h"
-#include "NuvariDoc.h"
-#include "NuvariView.h"
 #include "RegistryScope.h"
+#include "TitledWindow.h"
 
 namespace paneltest {
-
-// Nuvari's program object with its title and registry root, but no single-instance test.
-class PanelApp : public CNuvariApp {
- public:
-  PanelApp();
-  BOOL Open();
-};
 
 struct Launch {
   std::string commandLine;
   UINT show;
-};
-
-struct HelpCall {
-  std::string file;
-  UINT command;
-  ULONG_PTR data;
 };
 
 class PanelTest : public ::testing::Test {
@@ -45,9 +31,9 @@ class PanelTest : public ::testing::Test {
   ~PanelTest() override;
 
   // Settings the next start loads.
-  void Store(const std::string& name, const std::string& text);
+  void Store(const std::string& name, const std::string& text) { m_registry.Store(name, text); }
   // The stored value, or "(none)".
-  std::string Stored(const std::string& name) const;
+  std::string Stored(const std::string& name) const { return m_registry.Stored(name).value_or("(none)"); }
   void StorePending(const std::vector<std::string>& deals);
 
   // Opens document, frame and view as the program does; the polling timer is stopped again so
@@ -71,16 +57,16 @@ class PanelTest : public ::testing::Test {
   void TypeGameNo(const std::string& text) const { SetWindowTextA(Control(IDC_GAME_NO), text.c_str()); }
 
   // Box texts seen so far.
-  std::vector<std::string> BoxTexts() const;
+  std::vector<std::string> BoxTexts() const { return m_boxes.Texts(); }
 
-  testsupport::RegistryScope m_registry;
-  testsupport::MessageBoxRecorder m_boxes;
+  nuvari::test::RegistryScope m_registry;
+  nuvari::test::MessageBoxRecorder m_boxes;
   std::vector<Launch> m_launches;
   std::deque<UINT> m_launchResults;  // 33 (started) when empty
-  std::vector<HelpCall> m_help;
+  nuvari::test::HelpRecorder m_help;
   std::optional<UINT_PTR> m_timerResult;  // the real SetTimer when empty
   UINT_PTR m_timerAtStart = 0;
-  std::unique_ptr<PanelApp> m_app;
+  std::unique_ptr<nuvari::test::TestApp> m_app;
   CNuvariView* m_view = nullptr;
 };
 
@@ -101,17 +87,10 @@ class ScopedFile {
 // A folder below the temporary folder, made when missing.
 std::string TemporaryFolder(const std::string& name);
 
-// A top-level window of this process with the given title, for the life of the scope.
-class TitledWindow {
+// A visible window of this process with the given title, for the life of the scope.
+class TitledWindow : public nuvari::test::TitledWindow {
  public:
-  explicit TitledWindow(const std::string& title);
-  ~TitledWindow() { DestroyWindow(m_window); }
-  TitledWindow(const TitledWindow&) = delete;
-  TitledWindow& operator=(const TitledWindow&) = delete;
-  HWND Handle() const { return m_window; }
-
- private:
-  HWND m_window;
+  explicit TitledWindow(const std::string& title) : nuvari::test::TitledWindow(title, true) {}
 };
 
 }  // namespace paneltest

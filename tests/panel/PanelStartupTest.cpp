@@ -112,7 +112,7 @@ TEST_F(PanelStartup, FailedLaunchHoldsTheTimerOffThroughItsMessage) {
   m_launchResults = {2};
   int activeDuringBox = -1;
   // The view exists before its initial update; its frame is found through the program object.
-  m_boxes.onBox = [&](const testsupport::RecordedBox&) {
+  m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
     auto* frame = fw::GetApp()->GetDocTemplate()->GetFrame();
     activeDuringBox = static_cast<CNuvariView*>(frame->GetActiveView())->m_bActive;
   };
@@ -204,7 +204,7 @@ TEST_F(PanelPrompt, ConfirmedSettingsKeepTheLoadedRecordAndLaunchOnce) {
   const std::string folder = TemporaryFolder("nuvari-prompt");
   ScopedFile freeCell(folder + "\\freecell.exe");
   std::vector<int> activeDuringBoxes;
-  m_boxes.onBox = [&](const testsupport::RecordedBox&) { activeDuringBoxes.push_back(ViewBeingBuilt().m_bActive); };
+  m_boxes.onBox = [&](const nuvari::test::RecordedBox&) { activeDuringBoxes.push_back(ViewBeingBuilt().m_bActive); };
   int activeInDialog = -1;
   std::string shownAutoExit;
   ModalDriver driver(kSettingsCaption, [&](HWND dialog) {

@@ -51,7 +51,7 @@ class BrowsingSettingsDlg : public CSettingsDlg {
 class SettingsDialog : public PanelTest {
  protected:
   SettingsDialog() {
-    m_app = std::make_unique<PanelApp>();
+    m_app = std::make_unique<nuvari::test::TestApp>();
     m_dialog.m_strPath = "";
     m_dialog.m_nIdleRow = 0;
     m_dialog.m_bAutoExit = 1;
@@ -270,11 +270,11 @@ TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {
     EXPECT_FALSE(IsClosed(dialog));
     ClickIn(dialog, IDCANCEL);
   });
-  ASSERT_EQ(m_help.size(), 1u);
-  EXPECT_EQ(m_help[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(m_help[0].data, 131175u);
-  ASSERT_GE(m_help[0].file.size(), 4u);
-  EXPECT_EQ(m_help[0].file.substr(m_help[0].file.size() - 4), ".HLP");
+  ASSERT_EQ(m_help.calls.size(), 1u);
+  EXPECT_EQ(m_help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(m_help.calls[0].data, 131175u);
+  ASSERT_GE(m_help.calls[0].file.size(), 4u);
+  EXPECT_EQ(m_help.calls[0].file.substr(m_help.calls[0].file.size() - 4), ".HLP");
 }
 
 TEST_F(SettingsDialog, UpDownStopsAtOneAndAtAHundred) {

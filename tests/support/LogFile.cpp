@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "WindowSearch.h"
+
 namespace nuvari::test {
 
 LogFile::LogFile(std::string_view prefix) {
@@ -34,12 +36,7 @@ bool LogFile::Contains(std::string_view line) const {
 }
 
 bool LogFile::WaitForLine(std::string_view line, unsigned timeoutMs) const {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    if (Contains(line)) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
-  }
+  return PollUntil(timeoutMs, [&] { return Contains(line); });
 }
 
 }  // namespace nuvari::test

@@ -11,7 +11,7 @@
 
 #include "Platform.h"
 
-namespace testsupport {
+namespace nuvari::test {
 
 struct RecordedBox {
   HWND owner;
@@ -37,10 +37,17 @@ class MessageBoxRecorder {
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
+  // The boxes' texts in order.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const RecordedBox& box : boxes) texts.push_back(box.text);
+    return texts;
+  }
+
   std::vector<RecordedBox> boxes;
   std::deque<int> answers;
   // Runs while the box would be on screen (to look at the program's state meanwhile).
   std::function<void(const RecordedBox&)> onBox;
 };
 
-}  // namespace testsupport
+}  // namespace nuvari::test

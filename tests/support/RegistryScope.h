@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace testsupport {
+namespace nuvari::test {
 
 inline void DeleteRegistryTree(const char* path) { RegDeleteTreeA(HKEY_CURRENT_USER, path); }
 
@@ -80,8 +80,11 @@ class RegistryScope {
 
   RegistryScope() { DeleteRegistryTree(kMakerKey); }
   ~RegistryScope() { DeleteRegistryTree(kMakerKey); }
+  // A value of the FreeCell key, as a start loads it and a run leaves it.
+  void Store(const std::string& name, const std::string& text) const { WriteRegistryText(kFreeCell, name, text); }
+  std::optional<std::string> Stored(const std::string& name) const { return ReadRegistryText(kFreeCell, name); }
   RegistryScope(const RegistryScope&) = delete;
   RegistryScope& operator=(const RegistryScope&) = delete;
 };
 
-}  // namespace testsupport
+}  // namespace nuvari::test

@@ -1,9 +1,9 @@
 // Driving the stand-in from a test process.
 #include "StandIn.h"
 
-#include "WinePath.h"
+#include "Programs.h"
 
-namespace freecell::test {
+namespace nuvari::test {
 
 const EditionCase kFull{"Full", "full", "フリーセル", "フリーセル ゲーム #", "ゲーム番号の指定",
                         "ゲーム オーバー", "空の列に移動...", "1 枚のカードを移動する"};
@@ -16,25 +16,20 @@ std::string EditionSwitch(const EditionCase& edition) { return std::string("/edi
 
 namespace {
 const int kNumberEditId = 203;
-
-std::string CommandLine(const std::string& switches, const std::string& logPath) {
-  return "\"" + nuvari::test::ToWinePath(FREECELL_EXE) + "\" " + switches + " \"/log=" + logPath + "\"";
-}
 }  // namespace
 
-StandIn::StandIn(const std::string& switches) : m_log("freecell"), m_process(CommandLine(switches, m_log.Path())) {
+StandIn::StandIn(const std::string& switches) : m_log("freecell"), m_process(StandInCommandLine(switches, m_log.Path())) {
   if (!m_process.Started()) return;
   // The main window of either edition: its title contains the edition's FreeCell text.
-  const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-  while (m_hMain == nullptr && GetTickCount64() < deadline) {
-    m_hMain = nuvari::test::FindTopLevel(kFull.freeCell, Match::Contains, m_process.Id());
-    if (m_hMain == nullptr) m_hMain = nuvari::test::FindTopLevel(kHalf.freeCell, Match::Contains, m_process.Id());
-    if (m_hMain == nullptr) Sleep(20);
-  }
+  PollUntil(kWaitMs, [this] {
+    m_hMain = FindTopLevel(kFull.freeCell, Match::Contains, m_process.Id());
+    if (m_hMain == nullptr) m_hMain = FindTopLevel(kHalf.freeCell, Match::Contains, m_process.Id());
+    return m_hMain != nullptr;
+  });
 }
 
 HWND StandIn::WaitForBox(const char* title, Match match) const {
-  return nuvari::test::WaitForDialog(title, match, kWaitMs, m_process.Id());
+  return WaitForDialog(title, match, kWaitMs, m_process.Id());
 }
 
 HWND StandIn::OpenSelectGame(const EditionCase& edition) const {
@@ -58,9 +53,9 @@ std::string StandIn::ReadNumber(HWND dialog) const {
 bool StandIn::PlayDeal(const EditionCase& edition, int number) const {
   HWND dialog = OpenSelectGame(edition);
   if (dialog == nullptr || SetNumber(dialog, std::to_string(number)) != TRUE) return false;
-  if (!nuvari::test::ClickButton(dialog, "OK") || !nuvari::test::WaitUntilGone(dialog, kWaitMs)) return false;
+  if (!ClickButton(dialog, "OK") || !WaitUntilGone(dialog, kWaitMs)) return false;
   const std::string title = std::string(edition.gameTitle) + std::to_string(number);
-  return nuvari::test::WaitForTopLevel(title, Match::Equals, kWaitMs, m_process.Id()) != nullptr;
+  return WaitForTopLevel(title, Match::Equals, kWaitMs, m_process.Id()) != nullptr;
 }
 
-}  // namespace freecell::test
+}  // namespace nuvari::test

@@ -11,9 +11,7 @@
 #include "LogFile.h"
 #include "WindowSearch.h"
 
-namespace freecell::test {
-
-using nuvari::test::Match;
+namespace nuvari::test {
 
 // The window texts of one edition as the supervisor knows them (code-page-932 literals).
 struct EditionCase {
@@ -42,8 +40,8 @@ class StandIn {
   // switches: the command line after the program, without /log (added here).
   explicit StandIn(const std::string& switches);
 
-  const nuvari::test::LogFile& Log() const { return m_log; }
-  nuvari::test::ChildProcess& Process() { return m_process; }
+  const LogFile& Log() const { return m_log; }
+  ChildProcess& Process() { return m_process; }
   HWND MainWindow() const { return m_hMain; }
 
   // One of the stand-in's dialogs or boxes (never its main window, whatever its title).
@@ -58,9 +56,9 @@ class StandIn {
   bool PlayDeal(const EditionCase& edition, int number) const;
 
  private:
-  nuvari::test::LogFile m_log;
-  nuvari::test::ChildProcess m_process;
+  LogFile m_log;
+  ChildProcess m_process;
   HWND m_hMain = nullptr;
 };
 
-}  // namespace freecell::test
+}  // namespace nuvari::test

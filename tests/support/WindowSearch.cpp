@@ -9,22 +9,24 @@ bool Matches(const std::string& text, std::string_view wanted, Match match) {
   return match == Match::Equals ? text == wanted : text.find(wanted) != std::string::npos;
 }
 
-bool BelongsTo(HWND window, DWORD processId) {
-  if (processId == 0) return true;
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  return owner == processId;
-}
+bool BelongsTo(HWND window, DWORD processId) { return processId == 0 || ProcessOf(window) == processId; }
 
-HWND FindTopLevelOf(std::string_view text, Match match, DWORD processId, bool dialogsOnly) {
+}  // namespace
+
+HWND FindTopLevelWhere(DWORD processId, const std::function<bool(HWND)>& test) {
   for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window != nullptr;
        window = GetWindow(window, GW_HWNDNEXT)) {
-    if (IsWindowVisible(window) && BelongsTo(window, processId) && (!dialogsOnly || IsDialog(window)) &&
-        Matches(WindowText(window), text, match)) {
-      return window;
-    }
+    if (IsWindowVisible(window) && BelongsTo(window, processId) && test(window)) return window;
   }
   return nullptr;
+}
+
+namespace {
+
+HWND FindTopLevelOf(std::string_view text, Match match, DWORD processId, bool dialogsOnly) {
+  return FindTopLevelWhere(processId, [&](HWND window) {
+    return (!dialogsOnly || IsDialog(window)) && Matches(WindowText(window), text, match);
+  });
 }
 
 template <typename Find>
@@ -41,6 +43,14 @@ bool IsDialog(HWND window) {
   name.resize(static_cast<std::size_t>(GetClassNameA(window, name.data(), static_cast<int>(name.size()))));
   return name == "#32770";
 }
+
+DWORD ProcessOf(HWND window) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  return id;
+}
+
+std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
@@ -63,6 +73,14 @@ HWND FindDialog(std::string_view text, Match match, DWORD processId) {
 
 HWND WaitForDialog(std::string_view text, Match match, DWORD timeoutMs, DWORD processId) {
   return Poll(timeoutMs, [&] { return FindDialog(text, match, processId); });
+}
+
+HWND WaitForTopLevelWhere(DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& test) {
+  return Poll(timeoutMs, [&] { return FindTopLevelWhere(processId, test); });
+}
+
+HWND WaitForDialogWhere(DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& test) {
+  return Poll(timeoutMs, [&] { return FindTopLevelWhere(processId, [&](HWND w) { return IsDialog(w) && test(w); }); });
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {

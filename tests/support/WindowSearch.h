@@ -2,6 +2,7 @@
 // button clicks; every wait has a time limit and polls.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,19 +12,24 @@ namespace nuvari::test {
 
 enum class Match { Equals, Contains };
 
-// Polls check until it holds or the time limit has passed; true when it held.
+// Polls check until it holds or the time limit has passed; true when it held. The one wait of
+// the tests: every wait for another program, thread or timer has a limit.
 template <typename Check>
-bool PollUntil(DWORD timeoutMs, Check check) {
+bool PollUntil(DWORD timeoutMs, Check check, DWORD pollMs = 20) {
   const ULONGLONG deadline = GetTickCount64() + timeoutMs;
   for (;;) {
     if (check()) return true;
     if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
+    Sleep(pollMs);
   }
 }
 
 // A dialog (class "#32770", which message boxes are too).
 bool IsDialog(HWND window);
+// The process that made the window.
+DWORD ProcessOf(HWND window);
+// A message box keeps its text in the static with id 0xFFFF.
+std::string MessageBoxText(HWND box);
 
 // Text of a window of any process (WM_GETTEXT through GetWindowTextA), as code-page-932 bytes.
 std::string WindowText(HWND window);
@@ -35,6 +41,11 @@ HWND WaitForTopLevel(std::string_view text, Match match, DWORD timeoutMs, DWORD 
 // Only dialogs (class "#32770", which message boxes are too): a dialog titled like a main window.
 HWND FindDialog(std::string_view text, Match match, DWORD processId = 0);
 HWND WaitForDialog(std::string_view text, Match match, DWORD timeoutMs, DWORD processId = 0);
+// A visible top-level window of the process (0: any) that passes the test; the same, polling.
+HWND FindTopLevelWhere(DWORD processId, const std::function<bool(HWND)>& test);
+HWND WaitForTopLevelWhere(DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& test);
+// A visible dialog of the process that passes the test, polling until the time limit.
+HWND WaitForDialogWhere(DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& test);
 // True when the window is gone (destroyed or hidden) within the time limit.
 bool WaitUntilGone(HWND window, DWORD timeoutMs);
 // True when the window is destroyed within the time limit. A modal box is hidden before its loop

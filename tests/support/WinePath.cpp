@@ -9,4 +9,6 @@ std::string ToWinePath(std::string_view unixPath) {
   return path;
 }
 
+std::string QuotedWinePath(std::string_view unixPath) { return "\"" + ToWinePath(unixPath) + "\""; }
+
 }  // namespace nuvari::test

@@ -77,8 +77,8 @@ TEST_F(CloseFreeCell, QuittingAfterFreeCellWentStoresAndClosesNothing) {
   PumpPending();
   EXPECT_TRUE(other.Exists());
   EXPECT_EQ(other.Count(WM_CLOSE), 0);
-  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "GameNo"), "321");
-  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Left"), "15");
+  EXPECT_EQ(registry.Stored("GameNo"), "321");
+  EXPECT_EQ(registry.Stored("Left"), "15");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ class GameOver : public ViewFixture {
  protected:
   // Deal 5 waits on the pending list, for the win while it is tried.
   void PrepareRegistry() override {
-    testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "Pending0", "5");
+    registry.Store("Pending0", "5");
   }
   void SetUp() override {
     ViewFixture::SetUp();

@@ -2,11 +2,8 @@
 // that cannot be read from outside, an edit that stops answering, texts sent across processes).
 #include <string>
 
-#include "ChildProcess.h"
-#include "LogFile.h"
+#include "StandIn.h"
 #include "ViewFixture.h"
-#include "WindowSearch.h"
-#include "WinePath.h"
 
 namespace timertest {
 namespace {
@@ -16,30 +13,27 @@ constexpr DWORD kWaitMs = 5000;
 
 class StandInTick : public ViewFixture {
  protected:
-  // Starts the stand-in (half-width edition) with the switches and waits for its main window.
+  // Starts the stand-in (half-width edition) with the switches and waits for its start.
   bool Start(const std::string& switches) {
-    const std::string command = "\"" + nuvari::test::ToWinePath(FREECELL_EXE) + "\" /edition=half " + switches +
-                                " \"/log=" + log.Path() + "\"";
-    freeCell = std::make_unique<nuvari::test::ChildProcess>(command);
-    return freeCell->Started() && log.WaitForLine("started half nt", kWaitMs);
+    freeCell = std::make_unique<nuvari::test::StandIn>("/edition=half " + switches);
+    return freeCell->Process().Started() && Log().WaitForLine("started half nt", kWaitMs);
   }
+  const nuvari::test::LogFile& Log() const { return freeCell->Log(); }
   // Ticks (letting the view's own messages through) until the window with that title is up.
   HWND TickUntil(const char* title, Match match) {
-    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-    while (GetTickCount64() < deadline) {
+    HWND window = nullptr;
+    nuvari::test::PollUntil(kWaitMs, [&] {
       TickAndPump();
-      if (HWND window = nuvari::test::FindTopLevel(title, match, freeCell->Id())) return window;
-      Sleep(50);
-    }
-    return nullptr;
+      return (window = nuvari::test::FindTopLevel(title, match, freeCell->Process().Id())) != nullptr;
+    }, 50);
+    return window;
   }
   void TearDown() override {
-    if (freeCell) freeCell->Terminate();
+    freeCell.reset();
     ViewFixture::TearDown();
   }
 
-  nuvari::test::LogFile log{"timer-standin"};
-  std::unique_ptr<nuvari::test::ChildProcess> freeCell;
+  std::unique_ptr<nuvari::test::StandIn> freeCell;
 };
 
 TEST_F(StandInTick, TheNewGameStepOpensTheDialogOfAnotherProgram) {
@@ -47,8 +41,8 @@ TEST_F(StandInTick, TheNewGameStepOpensTheDialogOfAnotherProgram) {
   view->m_bNewGame = 1;
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
   // Whichever way the command got there, FreeCell saw the select-game request once.
-  const bool byMenu = log.Contains("menu-select-game");
-  const bool byKey = log.Contains("key-f3");
+  const bool byMenu = Log().Contains("menu-select-game");
+  const bool byKey = Log().Contains("key-f3");
   EXPECT_TRUE(byMenu != byKey);
 }
 
@@ -58,8 +52,8 @@ TEST_F(StandInTick, TheDealIsTypedReadBackAndConfirmedAcrossProcesses) {
   view->m_nGameNo = 617;
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
   ASSERT_NE(TickUntil("ﾌﾘｰｾﾙ ｹﾞｰﾑ #617", Match::Equals), nullptr);
-  EXPECT_TRUE(log.WaitForLine("dialog-ok 617", kWaitMs));
-  EXPECT_TRUE(log.Contains("number-read 617"));
+  EXPECT_TRUE(Log().WaitForLine("dialog-ok 617", kWaitMs));
+  EXPECT_TRUE(Log().Contains("number-read 617"));
 }
 
 TEST_F(StandInTick, AnEditThatStopsAnsweringDoesNotFreezeTheTick) {
@@ -70,7 +64,7 @@ TEST_F(StandInTick, AnEditThatStopsAnsweringDoesNotFreezeTheTick) {
   for (int i = 0; i < 20 && view->m_nEnteredGameNo == 0; ++i) TickAndPump();
   ASSERT_EQ(view->m_nEnteredGameNo, 1);
   EXPECT_EQ(view->m_bEnterGameNo, 1) << "a timed-out send counts as text not taken";
-  EXPECT_FALSE(log.Contains("number-read 1")) << "nothing was read back from a hung FreeCell";
+  EXPECT_FALSE(Log().Contains("number-read 1")) << "nothing was read back from a hung FreeCell";
 }
 
 }  // namespace

@@ -247,8 +247,8 @@ TEST_F(FreeCellBox, AYesBoxRecordsFreeCellsPositionFirst) {
 
   EXPECT_EQ(view->m_nLeft, 123);
   EXPECT_EQ(view->m_nTop, 77);
-  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Left"), "123") << "and stored";
-  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kFreeCell, "Top"), "77");
+  EXPECT_EQ(registry.Stored("Left"), "123") << "and stored";
+  EXPECT_EQ(registry.Stored("Top"), "77");
   EXPECT_EQ(box.Clicks(yes), 1);
   EXPECT_EQ(box.Clicks(no), 0);
 }

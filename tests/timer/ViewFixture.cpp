@@ -1,29 +1,18 @@
 #include "ViewFixture.h"
 
-#include "DocTemplate.h"
 #include "FrameWnd.h"
-#include "NuvariDoc.h"
 #include "Platform.h"
-#include "resource.h"
 
 namespace timertest {
 
-TimerTestApp::TimerTestApp() : fw::CWinApp("Nuvari") {
-  InitApplication(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
-  SetRegistryKey("Talvenko");
-  AddDocTemplate(std::make_unique<fw::CSingleDocTemplate>(
-      IDR_MAINFRAME, [] { return std::make_unique<CNuvariDoc>(); },
-      [] { return std::make_unique<fw::CFrameWnd>(); }, [] { return std::make_unique<CNuvariView>(); }));
-}
-
 void ViewFixture::SetUp() {
-  testsupport::WriteRegistryText(testsupport::RegistryScope::kFreeCell, "Path", "freecell.exe");
+  registry.Store("Path", "freecell.exe");
   PrepareRegistry();
-  boxes = std::make_unique<testsupport::MessageBoxRecorder>();
+  boxes = std::make_unique<nuvari::test::MessageBoxRecorder>();
   // FreeCell "starts" without a program: the test brings its own windows.
   fw::platform::TestHooks().winExec = [](const std::string&, UINT) -> UINT { return 33; };
-  app = std::make_unique<TimerTestApp>();
-  ASSERT_TRUE(app->ProcessShellCommand());
+  app = std::make_unique<nuvari::test::TestApp>(SW_SHOWNOACTIVATE);
+  ASSERT_TRUE(app->Open<fw::CFrameWnd>());
   view = static_cast<CNuvariView*>(app->GetDocTemplate()->GetFrame()->GetActiveView());
   ASSERT_NE(view, nullptr);
   KillTimer(view->m_hWnd, CNuvariView::kTimerId);

@@ -11,19 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "FakeFreeCell.h"
+#include "InProcess.h"
 #include "MessageBoxRecorder.h"
-#include "NuvariView.h"
 #include "RegistryScope.h"
-#include "WinApp.h"
 
 namespace timertest {
 
 enum class Edition { Half, Full };
-
-class TimerTestApp : public fw::CWinApp {
- public:
-  TimerTestApp();
-};
 
 class ViewFixture : public ::testing::Test {
  protected:
@@ -46,9 +40,9 @@ class ViewFixture : public ::testing::Test {
   // True when a WM_CLOSE for the main frame waits in the queue (it is taken off).
   bool TakeFrameClose();
 
-  testsupport::RegistryScope registry;
-  std::unique_ptr<testsupport::MessageBoxRecorder> boxes;
-  std::unique_ptr<TimerTestApp> app;
+  nuvari::test::RegistryScope registry;
+  std::unique_ptr<nuvari::test::MessageBoxRecorder> boxes;
+  std::unique_ptr<nuvari::test::TestApp> app;
   CNuvariView* view = nullptr;
   std::vector<std::unique_ptr<FakeWindow>> windows;
 };

@@ -72,8 +72,7 @@ TEST_F(KitDialogTest, MainDialogCarriesItsMenuItemIconsAndButtons) {
     facts.lastMenuText = text;
     facts.separatorState = GetMenuState(menu, count - 2, MF_BYPOSITION);
     // Default painting validates the window: no WM_PAINT stays pending once it is idle.
-    Sleep(300);
-    facts.updatePending = GetUpdateRect(window, nullptr, FALSE);
+    facts.updatePending = !nuvari::test::PollUntil(kWaitMs, [&] { return !GetUpdateRect(window, nullptr, FALSE); });
     PressButton(window, IDOK);
   });
   ASSERT_TRUE(facts.found);
@@ -140,9 +139,7 @@ TEST_F(KitDialogTest, ALargeFileIsReadWhileTheDialogAnswersWithItsButtonsOff) {
   const INT_PTR result = RunDialog([&](HWND window) {
     PressButton(window, IDC_BUTTON_IMPORT);
     HWND import = GetDlgItem(window, IDC_BUTTON_IMPORT);
-    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
-    while (IsWindowEnabled(import) && GetTickCount64() < deadline) Sleep(2);
-    seen.sawBusy = !IsWindowEnabled(import);
+    seen.sawBusy = nuvari::test::PollUntil(kWaitMs, [&] { return !IsWindowEnabled(import); }, 2);
     if (seen.sawBusy) {
       // Closing is not possible meanwhile, however it is asked for.
       PressButton(window, IDOK);

@@ -7,13 +7,13 @@
 #include "RegistryScope.h"
 #include "ToolTestFiles.h"
 #include "WindowSearch.h"
-#include "WinePath.h"
+#include "Programs.h"
 
 namespace tooltest {
 namespace {
 
-using testsupport::WriteRegistryDword;
-using testsupport::WriteRegistryText;
+using nuvari::test::WriteRegistryDword;
+using nuvari::test::WriteRegistryText;
 using Values = std::vector<std::string>;
 
 constexpr DWORD kWaitMs = 15000;
@@ -63,7 +63,7 @@ class KitEndToEndTest : public ::testing::Test {
   }
 
   void StartTool() {
-    m_tool = std::make_unique<nuvari::test::ChildProcess>("\"" + nuvari::test::ToWinePath(NUVARIKIT_EXE) + "\"");
+    m_tool = std::make_unique<nuvari::test::ChildProcess>(nuvari::test::NuvariKitCommandLine());
     ASSERT_TRUE(m_tool->Started());
     m_main = nuvari::test::WaitForTopLevel("Nuvari ﾂｰﾙ", nuvari::test::Match::Equals, kWaitMs, m_tool->Id());
     ASSERT_NE(m_main, nullptr);
@@ -88,7 +88,7 @@ class KitEndToEndTest : public ::testing::Test {
     Answer("環境データを書き込みました。", IDOK);
   }
 
-  testsupport::RegistryScope m_registry;
+  nuvari::test::RegistryScope m_registry;
   std::string m_folder;
   std::string m_entpack;
   std::optional<std::string> m_savedEntpack;
@@ -98,8 +98,8 @@ class KitEndToEndTest : public ::testing::Test {
 
 TEST_F(KitEndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
   tooltest::StoreSupervisorSession("C:\\ゲーム\\freecell.exe", "1234", 4, 300);
-  const Values freeCell = DescribeKey(testsupport::RegistryScope::kFreeCell);
-  const Values windowSize = DescribeKey(testsupport::RegistryScope::kWindowSize);
+  const Values freeCell = DescribeKey(nuvari::test::RegistryScope::kFreeCell);
+  const Values windowSize = DescribeKey(nuvari::test::RegistryScope::kWindowSize);
   const std::string entpack = ReadFileBytes(m_entpack).value_or("");
   ASSERT_NO_FATAL_FAILURE(StartTool());
 
@@ -112,12 +112,12 @@ TEST_F(KitEndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
       << written;
 
   ASSERT_NO_FATAL_FAILURE(Delete());
-  EXPECT_FALSE(testsupport::RegistryKeyExists(testsupport::RegistryScope::kRoot));
-  EXPECT_TRUE(testsupport::RegistryKeyExists(testsupport::RegistryScope::kMakerKey));
+  EXPECT_FALSE(nuvari::test::RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
+  EXPECT_TRUE(nuvari::test::RegistryKeyExists(nuvari::test::RegistryScope::kMakerKey));
 
   ASSERT_NO_FATAL_FAILURE(Import(file + ".ini", IDYES));
-  EXPECT_EQ(DescribeKey(testsupport::RegistryScope::kFreeCell), freeCell);
-  EXPECT_EQ(DescribeKey(testsupport::RegistryScope::kWindowSize), windowSize);
+  EXPECT_EQ(DescribeKey(nuvari::test::RegistryScope::kFreeCell), freeCell);
+  EXPECT_EQ(DescribeKey(nuvari::test::RegistryScope::kWindowSize), windowSize);
   EXPECT_EQ(ReadFileBytes(m_entpack), entpack);
 
   // No to the window question after a delete: this PC has no places, so the defaults go in.
@@ -128,8 +128,8 @@ TEST_F(KitEndToEndTest, ExportDeleteImportRestoresTheEnvironment) {
     if (value.rfind("Top=", 0) == 0) value = "Top=0";
     if (value.rfind("Left=", 0) == 0) value = "Left=0";
   }
-  EXPECT_EQ(DescribeKey(testsupport::RegistryScope::kFreeCell), expectedFreeCell);
-  EXPECT_EQ(testsupport::ReadRegistryText(testsupport::RegistryScope::kWindowSize, "Rect"), "0010 0010 0550 0500");
+  EXPECT_EQ(DescribeKey(nuvari::test::RegistryScope::kFreeCell), expectedFreeCell);
+  EXPECT_EQ(nuvari::test::ReadRegistryText(nuvari::test::RegistryScope::kWindowSize, "Rect"), "0010 0010 0550 0500");
 
   Press(IDOK);
   EXPECT_EQ(m_tool->WaitForExit(kWaitMs), DWORD{0});

@@ -5,41 +5,20 @@
 namespace tooltest {
 namespace {
 
-constexpr DWORD kPollMs = 20;
 constexpr DWORD kDialogWaitMs = 10000;
-
-bool IsDialogOf(HWND window, DWORD processId) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  return owner == processId && IsWindowVisible(window) && lstrcmpA(className, "#32770") == 0;
-}
-
-template <class Predicate>
-HWND WaitForDialog(DWORD processId, DWORD timeoutMs, Predicate matches) {
-  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-  for (;;) {
-    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-      if (IsDialogOf(w, processId) && matches(w)) return w;
-    if (GetTickCount64() >= deadline) return nullptr;
-    Sleep(kPollMs);
-  }
-}
 
 }  // namespace
 
 HWND WaitForFileDialog(DWORD processId, DWORD timeoutMs) {
-  return WaitForDialog(processId, timeoutMs, [](HWND w) { return GetDlgItem(w, kFileNameBox) != nullptr; });
+  return nuvari::test::WaitForDialogWhere(processId, timeoutMs,
+                                          [](HWND w) { return GetDlgItem(w, kFileNameBox) != nullptr; });
 }
 
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-  return WaitForDialog(processId, timeoutMs, [&](HWND w) {
+  return nuvari::test::WaitForDialogWhere(processId, timeoutMs, [&](HWND w) {
     return GetDlgItem(w, 0xFFFF) != nullptr && nuvari::test::WindowText(w) == caption;
   });
 }
-
-std::string MessageBoxText(HWND box) { return nuvari::test::WindowText(GetDlgItem(box, 0xFFFF)); }
 
 void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -66,8 +45,9 @@ const std::vector<SeenFileDialog>& FileDialogAnswerer::Finish() {
 void FileDialogAnswerer::Run(std::vector<std::string> answers) {
   for (const std::string& answer : answers) {
     HWND dialog = nullptr;
-    const ULONGLONG deadline = GetTickCount64() + kDialogWaitMs;
-    while (!dialog && !m_stop && GetTickCount64() < deadline) dialog = WaitForFileDialog(GetCurrentProcessId(), 100);
+    nuvari::test::PollUntil(kDialogWaitMs, [&] {
+      return m_stop || (dialog = WaitForFileDialog(GetCurrentProcessId(), 0)) != nullptr;
+    });
     if (!dialog) return;
     m_seen.push_back({nuvari::test::WindowText(dialog), nuvari::test::WindowText(GetDlgItem(dialog, kFileNameBox)),
                       nuvari::test::WindowText(GetDlgItem(dialog, kFileTypeBox))});

@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "WindowSearch.h"
+
 namespace tooltest {
 
 // Control ids of the common file dialog.
@@ -19,8 +21,7 @@ inline constexpr int kFileTypeBox = 0x470;  // cmb1
 HWND WaitForFileDialog(DWORD processId, DWORD timeoutMs);
 // A visible message box of the process captioned as given; null after the time limit.
 HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs);
-// Text of a message box (its static 0xFFFF).
-std::string MessageBoxText(HWND box);
+using nuvari::test::MessageBoxText;
 // Posts the button's click; the caller waits for the window to go.
 void PressButton(HWND dialog, int id);
 // Types the path into the file-name box and presses the dialog's OK button.

@@ -4,15 +4,16 @@
 
 #include "FileDialogDriver.h"
 #include "Handles.h"
+#include "TitledWindow.h"
 #include "ToolFixture.h"
 
 namespace tooltest {
 namespace {
 
-using testsupport::ReadRegistryText;
-using testsupport::RegistryKeyExists;
-using testsupport::WriteRegistryDword;
-using testsupport::WriteRegistryText;
+using nuvari::test::ReadRegistryText;
+using nuvari::test::RegistryKeyExists;
+using nuvari::test::WriteRegistryDword;
+using nuvari::test::WriteRegistryText;
 using Values = std::vector<std::string>;
 
 // The session these tests start from: five pending deals.
@@ -38,24 +39,7 @@ EnvironmentRecord FromFile() {
 }
 
 // A plain window with the supervisor's exact title, as the running supervisor's main window.
-class SupervisorWindow {
- public:
-  explicit SupervisorWindow(const char* title) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ToolTestSupervisor";
-    RegisterClassA(&wc);
-    m_window = CreateWindowA("ToolTestSupervisor", title, WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, nullptr);
-  }
-  ~SupervisorWindow() { DestroyWindow(m_window); }
-  SupervisorWindow(const SupervisorWindow&) = delete;
-  SupervisorWindow& operator=(const SupervisorWindow&) = delete;
-
- private:
-  HWND m_window;
-};
+using SupervisorWindow = nuvari::test::TitledWindow;
 
 class KitRegistryTest : public ToolTest {};
 
@@ -154,14 +138,14 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
-    testsupport::DeleteRegistryTree(testsupport::RegistryScope::kMakerKey);
+    nuvari::test::DeleteRegistryTree(nuvari::test::RegistryScope::kMakerKey);
     if (row.supervisorRan) StoreSupervisorSession();
     m_boxes.boxes.clear();
     m_boxes.answers = {row.answer, IDYES};
     // Reading the current Path creates the keys of a fresh user, as every read does; no value changes.
     bool nothingWrittenWhileAsked = false;
     const std::optional<std::string> gameNoBefore = ReadRegistryText(kFreeCellKey, "GameNo");
-    m_boxes.onBox = [&](const testsupport::RecordedBox&) {
+    m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
       if (m_boxes.boxes.size() == 1) nothingWrittenWhileAsked = ReadRegistryText(kFreeCellKey, "GameNo") == gameNoBefore;
     };
     m_dialog->m_record = FromFile();
@@ -205,7 +189,7 @@ TEST_F(KitRegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
   StoreSupervisorSession();
   WriteRegistryText("Software\\Talvenko\\Other", "x", "1");
   EXPECT_TRUE(m_dialog->DeleteRegistry());
-  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
   EXPECT_TRUE(RegistryKeyExists("Software\\Talvenko\\Other"));
   EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
 }
@@ -222,7 +206,7 @@ TEST_F(KitRegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
 
   m_boxes.answers = {IDYES};
   m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
-  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
   EXPECT_EQ(BoxTexts().back(), "環境データを削除しました。");
   EXPECT_EQ(m_boxes.boxes.back().type, UINT(MB_OK | MB_ICONINFORMATION));
 }
@@ -299,7 +283,7 @@ TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
   m_dialog->m_record = FromFile();
   m_boxes.answers = {IDYES};
   {
-    ReadOnlyKey maker(testsupport::RegistryScope::kMakerKey);
+    ReadOnlyKey maker(nuvari::test::RegistryScope::kMakerKey);
     ASSERT_TRUE(maker.Applied());
     m_dialog->SaveToRegistry();
   }
@@ -329,7 +313,7 @@ TEST_F(KitRegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
   SupervisorWindow other("Nuvari ﾂｰﾙ");
   m_boxes.answers = {IDYES};
   m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
-  EXPECT_FALSE(RegistryKeyExists(testsupport::RegistryScope::kRoot));
+  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
 }
 
 TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {

@@ -7,8 +7,8 @@
 namespace tooltest {
 namespace {
 
-using testsupport::ReadRegistryValue;
-using testsupport::WriteRegistryRaw;
+using nuvari::test::ReadRegistryValue;
+using nuvari::test::WriteRegistryRaw;
 
 std::string Bytes(std::initializer_list<int> bytes) {
   std::string text;
@@ -105,7 +105,7 @@ TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreat
   m_dialog->LoadFromRegistry();
   EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
   Import(std::string(kImportHead) + "wins=4\r\n");
-  EXPECT_FALSE(testsupport::RegistryKeyExists(kStatisticsKey));
+  EXPECT_FALSE(nuvari::test::RegistryKeyExists(kStatisticsKey));
   EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
 }
 
@@ -119,7 +119,7 @@ TEST_F(KitStatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
 
 TEST_F(KitStatisticsTest, NtExportWithoutMessagesThenImportRemovesIt) {
   WriteFileBytes(m_entpackPath, "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
-  testsupport::WriteRegistryText(kFreeCellKey, "Path", "freecell.exe");
+  nuvari::test::WriteRegistryText(kFreeCellKey, "Path", "freecell.exe");
   m_dialog->LoadFromRegistry();
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("nt.ini")));
   EXPECT_NE(ReadFileBytes(FilePath("nt.ini")).value_or("").find("won=3\r\nmessages=-1\r\n"), std::string::npos);
@@ -160,7 +160,7 @@ TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   m_boxes.boxes.clear();
   Import(std::string(kImportHead) + "won=9\r\n");
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, "環境データを書き込みました。"}));
-  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe");
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe");
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
 }
 
@@ -177,7 +177,7 @@ TEST_F(KitStatisticsTest, FailedEntpackWriteIsReportedByName) {
   CreateDirectoryA(m_entpackPath.c_str(), nullptr);  // no file can be written where a folder stands
   Import(std::string(kImportHead) + "won=9\r\n");
   EXPECT_EQ(BoxTexts().back(), "次の環境データを書き込めませんでした。\n\n・フリーセルの成績（" + m_entpackPath + "）");
-  EXPECT_EQ(testsupport::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe") << "the settings were written all the same";
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe") << "the settings were written all the same";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ void ToolTest::SetUp() {
   CreateDirectoryA(SystemFolder().c_str(), nullptr);
 
   m_app.SetRegistryKey("Talvenko");
-  testsupport::DeleteRegistryTree(kStatisticsKey);
+  nuvari::test::DeleteRegistryTree(kStatisticsKey);
   m_entpackPath = fw::WindowsDirectory().value() + "\\entpack.ini";
   m_savedEntpack = ReadFileBytes(m_entpackPath);
   DeleteFileA(m_entpackPath.c_str());
@@ -33,7 +33,7 @@ void ToolTest::SetUp() {
 void ToolTest::TearDown() {
   fw::platform::TestHooks().getVersionEx = nullptr;
   m_dialog.reset();
-  testsupport::DeleteRegistryTree(kStatisticsKey);
+  nuvari::test::DeleteRegistryTree(kStatisticsKey);
   DeleteFileA(m_entpackPath.c_str());
   RemoveDirectoryA(m_entpackPath.c_str());
   if (m_savedEntpack) WriteFileBytes(m_entpackPath, *m_savedEntpack);
@@ -63,12 +63,6 @@ void ToolTest::UseFamily(WindowsFamily family) {
 void ToolTest::PutFreeCellInto(const std::string& folder) const {
   CreateDirectoryA(folder.c_str(), nullptr);
   WriteFileBytes(folder + "\\freecell.exe", "MZ");
-}
-
-std::vector<std::string> ToolTest::BoxTexts() const {
-  std::vector<std::string> texts;
-  for (const auto& box : m_boxes.boxes) texts.push_back(box.text);
-  return texts;
 }
 
 }  // namespace tooltest

@@ -21,8 +21,8 @@ namespace tooltest {
 
 class ToolTest : public ::testing::Test {
  protected:
-  static constexpr const char* kFreeCellKey = testsupport::RegistryScope::kFreeCell;
-  static constexpr const char* kWindowSizeKey = testsupport::RegistryScope::kWindowSize;
+  static constexpr const char* kFreeCellKey = nuvari::test::RegistryScope::kFreeCell;
+  static constexpr const char* kWindowSizeKey = nuvari::test::RegistryScope::kWindowSize;
   static constexpr const char* kStatisticsKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
 
   void SetUp() override;
@@ -40,11 +40,11 @@ class ToolTest : public ::testing::Test {
   void PutFreeCellInto(const std::string& folder) const;
 
   // The boxes' texts in order, and the last one.
-  std::vector<std::string> BoxTexts() const;
+  std::vector<std::string> BoxTexts() const { return m_boxes.Texts(); }
 
-  testsupport::RegistryScope m_registry;
+  nuvari::test::RegistryScope m_registry;
   fw::CWinApp m_app{"Nuvari"};
-  testsupport::MessageBoxRecorder m_boxes;
+  nuvari::test::MessageBoxRecorder m_boxes;
   std::unique_ptr<CNuvariKitDlg> m_dialog;
   std::string m_folder;
   // FreeCell's Windows NT store, as it was before the test.

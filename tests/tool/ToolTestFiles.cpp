@@ -52,14 +52,14 @@ std::vector<std::string> DescribeKey(const std::string& keyPath) {
     DWORD nameSize = sizeof name;
     DWORD type = 0;
     if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) break;
-    const auto value = testsupport::ReadRegistryValue(keyPath, name);
+    const auto value = nuvari::test::ReadRegistryValue(keyPath, name);
     std::string text = std::string(name) + "=";
     if (type == REG_DWORD && value && value->bytes.size() == 4) {
       DWORD number = 0;
       memcpy(&number, value->bytes.data(), 4);
       text += "dword:" + std::to_string(static_cast<long>(static_cast<LONG>(number)));
     } else if (type == REG_SZ) {
-      text += testsupport::ReadRegistryText(keyPath, name).value_or("?");
+      text += nuvari::test::ReadRegistryText(keyPath, name).value_or("?");
     } else {
       text += "type" + std::to_string(type);
     }
@@ -72,9 +72,9 @@ std::vector<std::string> DescribeKey(const std::string& keyPath) {
 }
 
 void StoreSupervisorSession(const std::string& path, const std::string& gameNo, int pendingCount, int firstPending) {
-  using testsupport::WriteRegistryDword;
-  using testsupport::WriteRegistryText;
-  const char* fc = testsupport::RegistryScope::kFreeCell;
+  using nuvari::test::WriteRegistryDword;
+  using nuvari::test::WriteRegistryText;
+  const char* fc = nuvari::test::RegistryScope::kFreeCell;
   WriteRegistryText(fc, "Path", path);
   WriteRegistryText(fc, "GameNo", gameNo);
   WriteRegistryText(fc, "Top", "33");
@@ -85,7 +85,7 @@ void StoreSupervisorSession(const std::string& path, const std::string& gameNo, 
   WriteRegistryText(fc, "GameOverYourWinCnt", "5");
   for (int i = 0; i < pendingCount; ++i)
     WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(firstPending + i));
-  const char* ws = testsupport::RegistryScope::kWindowSize;
+  const char* ws = nuvari::test::RegistryScope::kWindowSize;
   WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
   WriteRegistryDword(ws, "icon", 0);
   WriteRegistryDword(ws, "max", 1);
