@@ -5,12 +5,16 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "InProcess.h"
 #include "MessageBoxRecorder.h"
+#include "RegistryScope.h"
 #include "View.h"
 
 namespace frametest {
@@ -58,5 +62,32 @@ class FrameSession {
 };
 
 RECT WindowRect(HWND window);
+
+// Sets lock and shift keys for a test and puts the keyboard back afterwards.
+class KeyboardStateScope {
+ public:
+  KeyboardStateScope() { GetKeyboardState(m_saved.data()); }
+  ~KeyboardStateScope() { SetKeyboardState(m_saved.data()); }
+  KeyboardStateScope(const KeyboardStateScope&) = delete;
+  KeyboardStateScope& operator=(const KeyboardStateScope&) = delete;
+  void Set(const std::vector<int>& toggledOn) {
+    std::array<BYTE, 256> keys = m_saved;
+    for (int key : {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL, VK_KANA, VK_SHIFT, VK_CONTROL, VK_MENU}) keys[key] = 0;
+    for (int key : toggledOn) keys[key] = 1;
+    SetKeyboardState(keys.data());
+  }
+
+ private:
+  std::array<BYTE, 256> m_saved{};
+};
+
+// What every frame test runs in: a fresh registry, boxes and help recorded, the program object.
+class FrameTest : public ::testing::Test {
+ protected:
+  nuvari::test::RegistryScope registry;
+  nuvari::test::MessageBoxRecorder boxes;
+  HelpRecorder help;
+  TestApp app;
+};
 
 }  // namespace frametest

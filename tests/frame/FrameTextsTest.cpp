@@ -16,24 +16,6 @@
 namespace frametest {
 namespace {
 
-// Sets lock keys for a test and puts the keyboard back afterwards.
-class KeyboardStateScope {
- public:
-  KeyboardStateScope() { GetKeyboardState(m_saved.data()); }
-  ~KeyboardStateScope() { SetKeyboardState(m_saved.data()); }
-  KeyboardStateScope(const KeyboardStateScope&) = delete;
-  KeyboardStateScope& operator=(const KeyboardStateScope&) = delete;
-  void Set(const std::vector<int>& toggledOn) {
-    std::array<BYTE, 256> keys = m_saved;
-    for (int key : {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL, VK_KANA, VK_SHIFT, VK_CONTROL, VK_MENU}) keys[key] = 0;
-    for (int key : toggledOn) keys[key] = 1;
-    SetKeyboardState(keys.data());
-  }
-
- private:
-  std::array<BYTE, 256> m_saved{};
-};
-
 std::string MenuText(HMENU menu, UINT position) {
   char text[256];
   std::memset(text, 0xCC, sizeof(text));
@@ -41,12 +23,8 @@ std::string MenuText(HMENU menu, UINT position) {
   return length > 0 ? std::string(text, static_cast<std::size_t>(length)) : std::string();
 }
 
-class FrameTextsTest : public ::testing::Test {
+class FrameTextsTest : public FrameTest {
  protected:
-  nuvari::test::RegistryScope registry;
-  nuvari::test::MessageBoxRecorder boxes;
-  HelpRecorder help;
-  TestApp app;
   FrameSession session{app};
 };
 

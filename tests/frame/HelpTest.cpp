@@ -15,15 +15,9 @@ namespace {
 
 constexpr ULONG_PTR kFrameTopic = 0x20000 + 128;
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public FrameTest {
  protected:
-  void SetUp() override {
-    GetKeyboardState(savedKeys.data());
-    std::array<BYTE, 256> keys = savedKeys;
-    keys[VK_SHIFT] = keys[VK_CONTROL] = keys[VK_MENU] = 0;
-    SetKeyboardState(keys.data());
-  }
-  void TearDown() override { SetKeyboardState(savedKeys.data()); }
+  void SetUp() override { keyboard.Set({}); }
 
   // A click of the frame, seen by the frame while context help holds the mouse.
   void ClickAt(HWND window, POINT inWindow) {
@@ -42,11 +36,7 @@ class HelpTest : public ::testing::Test {
     ASSERT_TRUE(session.Frame().InHelpMode());
   }
 
-  std::array<BYTE, 256> savedKeys{};
-  nuvari::test::RegistryScope registry;
-  nuvari::test::MessageBoxRecorder boxes;
-  HelpRecorder help;
-  TestApp app;
+  KeyboardStateScope keyboard;
   FrameSession session{app};
 };
 

@@ -48,13 +48,7 @@ class OtherWindow {
   HWND m_window;
 };
 
-class PlacementTest : public ::testing::Test {
- protected:
-  RegistryScope registry;
-  nuvari::test::MessageBoxRecorder boxes;
-  HelpRecorder help;
-  TestApp app;
-};
+class PlacementTest : public FrameTest {};
 
 TEST_F(PlacementTest, WithoutStoredValuesShowsAtTenTenOnePixelLargerThanThePanelWithBothBars) {
   FrameSession session(app);
