@@ -22,13 +22,12 @@ BOOL CNuvariDoc::OnNewDocument() {
 
 BOOL CNuvariDoc::ReadSettings() {
   const nuvari::SettingsStore store = Store();
-  const nuvari::SettingsValues stored = store.ReadSettings();
-  m_strPath = stored.path;
+  nuvari::SettingsValues stored = store.ReadSettings();
   // The bare name is kept: the platform finds it again when FreeCell is started.
-  if (m_strPath.empty()) m_strPath = nuvari::SearchFreeCell(fw::SystemFolderQueries());
-
+  if (stored.path.empty()) stored.path = nuvari::SearchFreeCell(fw::SystemFolderQueries());
   // FreeCell refuses a number outside its deals, and nothing would be played then.
-  m_nGameNo = nuvari::NearestDeal(stored.gameNo);
+  stored.gameNo = nuvari::NearestDeal(stored.gameNo);
+  Take(stored);
 
   const std::vector<std::int32_t> pending = store.ReadPending();
   // A deal stored twice (by a store ended half-way) is held once; every position read still
@@ -36,13 +35,6 @@ BOOL CNuvariDoc::ReadSettings() {
   m_arrPending = nuvari::WithoutRepeatedDeals(pending);
   m_nPendingCount = static_cast<int>(m_arrPending.size());
   m_nStoredPendingCount = static_cast<int>(pending.size());
-
-  m_nTop = stored.top;
-  m_nLeft = stored.left;
-  m_nIdleRow = stored.idleRow;
-  m_bAutoExit = stored.autoExit;
-  m_bGameOverYourWin = stored.gameOverYourWin;
-  m_nGameOverYourWinCnt = stored.gameOverYourWinCnt;
   return TRUE;
 }
 
@@ -53,6 +45,11 @@ void CNuvariDoc::WriteSettings() {
 }
 
 void CNuvariDoc::SetSettings(const SettingsRecord& record) {
+  Take(record);
+  WriteSettings();
+}
+
+void CNuvariDoc::Take(const SettingsRecord& record) {
   m_strPath = record.path;
   m_nGameNo = record.gameNo;
   m_nTop = record.top;
@@ -61,7 +58,6 @@ void CNuvariDoc::SetSettings(const SettingsRecord& record) {
   m_bAutoExit = record.autoExit;
   m_bGameOverYourWin = record.gameOverYourWin;
   m_nGameOverYourWinCnt = record.gameOverYourWinCnt;
-  WriteSettings();
 }
 
 void CNuvariDoc::AddPending(int gameNo) {

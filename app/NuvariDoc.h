@@ -39,6 +39,10 @@ class CNuvariDoc : public fw::CDocument {
   void RemovePending(int gameNo);
 
   SettingsRecord Record() const;
+
+ private:
+  // The fields from a record, nothing stored.
+  void Take(const SettingsRecord& record);
 };
 
 // Registry names of the record.

@@ -30,7 +30,7 @@ std::string FormatRect(const RECT& rect) {
 
 const fw::MessageMap& CPersistentFrame::ClassMessageMap() {
   static const fw::MessageMap map(&fw::CFrameWnd::ClassMessageMap(), {
-      fw::MapMessage(WM_DESTROY, &CPersistentFrame::OnDestroyMessage),
+      fw::MapNotice(WM_DESTROY, &CPersistentFrame::OnDestroy),
   });
   return map;
 }
@@ -81,10 +81,9 @@ void CPersistentFrame::RestoreBar(UINT childId, const std::string& entry, int sh
   if (FindDescendant(childId)) ShowControlBar(childId, shown != 0);
 }
 
-LRESULT CPersistentFrame::OnDestroyMessage(WPARAM wParam, LPARAM lParam) {
+void CPersistentFrame::OnDestroy() {
   // A frame that was never shown (start-up failed) keeps the placement of the last real run.
   if (m_bFirstTime == 0) StorePlacement();
-  return DefaultProc(WM_DESTROY, wParam, lParam);
 }
 
 void CPersistentFrame::StorePlacement() {

@@ -38,7 +38,8 @@ class CPersistentFrame : public fw::CFrameWnd {
   const fw::MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 
  protected:
-  LRESULT OnDestroyMessage(WPARAM wParam, LPARAM lParam);
+  // Stores the placement; the framework's own destroy processing follows.
+  void OnDestroy();
 
  private:
   // Applies the stored placement and returns the show command it chose.

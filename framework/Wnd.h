@@ -37,7 +37,6 @@ class CWnd : public CCmdTarget {
   ~CWnd() override;
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
 
   // The object bound to a window of this process, or null.
   static CWnd* FromHandlePermanent(HWND window);
@@ -54,10 +53,8 @@ class CWnd : public CCmdTarget {
 
   // Child-control helpers.
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  std::string GetDlgItemText(int id) const { return GetWindowTextString(GetDlgItem(id)); }
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
-  std::string GetWindowText() const { return GetWindowTextString(m_hWnd); }
 
   static const MessageMap& ClassMessageMap();
   const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
