@@ -1,6 +1,8 @@
 // Nuvari's own resources read back as the exact code-page-932 bytes, and the version box.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 #include "AboutDlg.h"
@@ -68,4 +70,25 @@ TEST(Resources, TheVersionCommandShowsTheVersionBox) {
   KillTimer(nullptr, timer);
   EXPECT_EQ(g_seen.caption, "ﾊﾞｰｼﾞｮﾝ情報(Nuvari)");
   EXPECT_EQ(g_seen.text, "Nuvari Version 2.0");
+}
+
+// Both programs declare what modern Windows must know of them: no elevation, the versions of
+// Windows they were made for (else compatibility shims apply), system DPI awareness (else blurry
+// scaling) and the common controls 6.
+TEST(Resources, BothProgramsCarryTheirManifest) {
+  for (const char* program : {NUVARI_EXE, NUVARIKIT_EXE}) {
+    SCOPED_TRACE(program);
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, BOOL(WINAPI*)(HMODULE)> module(
+        LoadLibraryExA(nuvari::test::ToWinePath(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), FreeLibrary);
+    ASSERT_NE(module, nullptr);
+    HRSRC found = FindResourceA(module.get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module.get(), found))),
+                               SizeofResource(module.get(), found));
+    for (const char* part : {"level=\"asInvoker\"", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+                             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+                             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", ">true</dpiAware>",
+                             "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""})
+      EXPECT_NE(manifest.find(part), std::string::npos) << part;
+  }
 }
