@@ -8,29 +8,21 @@
 
 #include "Document.h"
 #include "StoreNames.h"
+#include "StoredValues.h"
 
 // The record as the view hands it over, in its stored order.
-struct SettingsRecord {
-  std::string path;
-  int gameNo = 1;
-  int top = 0;
-  int left = 0;
-  int idleRow = 0;
-  int autoExit = 1;
-  int gameOverYourWin = 0;
-  int gameOverYourWinCnt = 1;
-};
+using SettingsRecord = nuvari::SettingsValues;
 
 class CNuvariDoc : public fw::CDocument {
  public:
   std::string m_strPath;
-  int m_nGameNo = 1;
-  int m_nTop = 0;
-  int m_nLeft = 0;
-  int m_nIdleRow = 0;
-  int m_bAutoExit = 1;
-  int m_bGameOverYourWin = 0;
-  int m_nGameOverYourWinCnt = 1;
+  int m_nGameNo = nuvari::defaults::kGameNo;
+  int m_nTop = nuvari::defaults::kTop;
+  int m_nLeft = nuvari::defaults::kLeft;
+  int m_nIdleRow = nuvari::defaults::kIdleRow;
+  int m_bAutoExit = nuvari::defaults::kAutoExit;
+  int m_bGameOverYourWin = nuvari::defaults::kGameOverYourWin;
+  int m_nGameOverYourWinCnt = nuvari::defaults::kGameOverYourWinCnt;
   std::vector<std::int32_t> m_arrPending;
   int m_nPendingCount = 0;
   int m_nStoredPendingCount = 0;
@@ -47,6 +39,10 @@ class CNuvariDoc : public fw::CDocument {
   void RemovePending(int gameNo);
 
   SettingsRecord Record() const;
+
+ private:
+  // The fields from a record, nothing stored.
+  void Take(const SettingsRecord& record);
 };
 
 // Registry names of the record.

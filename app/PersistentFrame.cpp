@@ -1,10 +1,7 @@
 #include "PersistentFrame.h"
 
-#include <cstdio>
-
 #include "FrameworkIds.h"
 #include "StoreNames.h"
-#include "TextNumber.h"
 #include "View.h"  // the frame's view pointer needs the complete type where a frame is built
 #include "WinApp.h"
 
@@ -24,26 +21,16 @@ ShowChoice ChooseShow(int icon, int max) {
   return {max != 0 ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL, flags};
 }
 
+std::string FormatRect(const RECT& rect) {
+  return nuvari::FormatStoredRect({static_cast<std::int32_t>(rect.left), static_cast<std::int32_t>(rect.top),
+                                   static_cast<std::int32_t>(rect.right), static_cast<std::int32_t>(rect.bottom)});
+}
+
 }  // namespace
-
-std::string FormatPlacementRect(const RECT& rect) {
-  // Four numbers of at most 11 characters each ("-2147483648"), three blanks and the terminator.
-  char text[4 * 11 + 3 + 1];
-  std::snprintf(text, sizeof(text), "%04d %04d %04d %04d", static_cast<int>(rect.left), static_cast<int>(rect.top),
-                static_cast<int>(rect.right), static_cast<int>(rect.bottom));
-  return text;
-}
-
-POINT ParsePlacementCorner(const std::string& text) {
-  if (text.empty()) return {CPersistentFrame::kDefaultRect.left, CPersistentFrame::kDefaultRect.top};
-  // A text too short to reach the top's position has no top: 0, never what lies beyond the text.
-  const std::string_view topText = text.size() > 5 ? std::string_view(text).substr(5) : std::string_view();
-  return {nuvari::ParseLeadingInt(text), nuvari::ParseLeadingInt(topText)};
-}
 
 const fw::MessageMap& CPersistentFrame::ClassMessageMap() {
   static const fw::MessageMap map(&fw::CFrameWnd::ClassMessageMap(), {
-      fw::MapMessage(WM_DESTROY, &CPersistentFrame::OnDestroyMessage),
+      fw::MapNotice(WM_DESTROY, &CPersistentFrame::OnDestroy),
   });
   return map;
 }
@@ -65,17 +52,17 @@ void CPersistentFrame::ActivateFrame(int cmdShow) {
 }
 
 int CPersistentFrame::RestorePlacement() {
-  const POINT corner = ParsePlacementCorner(App().GetProfileString(m_strSection, m_strRect));
+  const nuvari::StoredPoint corner = nuvari::StoredRectCorner(App().GetProfileString(m_strSection, m_strRect));
   // One pixel wider and taller than the frame the view has fitted to the panel.
   RECT current{};
   GetWindowRect(m_hWnd, &current);
   const RECT normal{corner.x, corner.y, corner.x + (current.right - current.left) + 1,
                     corner.y + (current.bottom - current.top) + 1};
-  const int icon = App().GetProfileInt(m_strSection, m_strIcon, 0);
-  const int max = App().GetProfileInt(m_strSection, m_strMax, 0);
+  const int icon = App().GetProfileInt(m_strSection, m_strIcon, nuvari::defaults::kIcon);
+  const int max = App().GetProfileInt(m_strSection, m_strMax, nuvari::defaults::kMax);
   const ShowChoice choice = ChooseShow(icon, max);
-  RestoreBar(IDW_TOOLBAR, m_strTool);
-  RestoreBar(IDW_STATUS_BAR, m_strStatus);
+  RestoreBar(IDW_TOOLBAR, m_strTool, nuvari::defaults::kTool);
+  RestoreBar(IDW_STATUS_BAR, m_strStatus, nuvari::defaults::kStatus);
 
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
@@ -88,16 +75,15 @@ int CPersistentFrame::RestorePlacement() {
   return choice.showCmd;
 }
 
-void CPersistentFrame::RestoreBar(UINT childId, const std::string& entry) {
-  const int shown = App().GetProfileInt(m_strSection, entry, 1);
+void CPersistentFrame::RestoreBar(UINT childId, const std::string& entry, int shownByDefault) {
+  const int shown = App().GetProfileInt(m_strSection, entry, shownByDefault);
   // Any value but 0 shows the bar: a stray stored number must not maximize a child window.
   if (FindDescendant(childId)) ShowControlBar(childId, shown != 0);
 }
 
-LRESULT CPersistentFrame::OnDestroyMessage(WPARAM wParam, LPARAM lParam) {
+void CPersistentFrame::OnDestroy() {
   // A frame that was never shown (start-up failed) keeps the placement of the last real run.
   if (m_bFirstTime == 0) StorePlacement();
-  return DefaultProc(WM_DESTROY, wParam, lParam);
 }
 
 void CPersistentFrame::StorePlacement() {
@@ -106,7 +92,7 @@ void CPersistentFrame::StorePlacement() {
   GetWindowPlacement(m_hWnd, &placement);
   const int icon = placement.showCmd == SW_SHOWMINIMIZED ? 1 : 0;
   const int max = placement.showCmd == SW_SHOWMAXIMIZED ? 1 : 0;
-  App().WriteProfileString(m_strSection, m_strRect, FormatPlacementRect(placement.rcNormalPosition).c_str());
+  App().WriteProfileString(m_strSection, m_strRect, FormatRect(placement.rcNormalPosition).c_str());
   App().WriteProfileInt(m_strSection, m_strIcon, icon);
   App().WriteProfileInt(m_strSection, m_strMax, max);
   StoreBar(IDW_TOOLBAR, m_strTool);

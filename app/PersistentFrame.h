@@ -9,6 +9,7 @@
 
 #include "FrameWnd.h"
 #include "StatusBar.h"
+#include "StoredValues.h"
 #include "ToolBar.h"
 
 class CPersistentFrame : public fw::CFrameWnd {
@@ -30,23 +31,20 @@ class CPersistentFrame : public fw::CFrameWnd {
   fw::CToolBar m_wndToolBar;
 
   // Only left and top are ever used.
-  static constexpr RECT kDefaultRect{10, 10, 550, 500};
+  static constexpr RECT kDefaultRect{nuvari::defaults::kRect.left, nuvari::defaults::kRect.top,
+                                     nuvari::defaults::kRect.right, nuvari::defaults::kRect.bottom};
 
   static const fw::MessageMap& ClassMessageMap();
   const fw::MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 
  protected:
-  LRESULT OnDestroyMessage(WPARAM wParam, LPARAM lParam);
+  // Stores the placement; the framework's own destroy processing follows.
+  void OnDestroy();
 
  private:
   // Applies the stored placement and returns the show command it chose.
   int RestorePlacement();
-  void RestoreBar(UINT childId, const std::string& entry);
+  void RestoreBar(UINT childId, const std::string& entry, int shownByDefault);
   void StorePlacement();
   void StoreBar(UINT childId, const std::string& entry);
 };
-
-// "%04d %04d %04d %04d" of left, top, right, bottom.
-std::string FormatPlacementRect(const RECT& rect);
-// Left from character 0 and top from character 5 of a stored Rect; the default corner when empty.
-POINT ParsePlacementCorner(const std::string& text);

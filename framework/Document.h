@@ -20,7 +20,6 @@ class CDocument : public CCmdTarget {
 
   void AddView(CView& view);
   void RemoveView(CView& view);
-  const std::vector<CView*>& Views() const { return m_views; }
 
  private:
   std::vector<CView*> m_views;

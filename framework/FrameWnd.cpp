@@ -2,6 +2,7 @@
 
 #include "Document.h"
 #include "FrameworkIds.h"
+#include "Handles.h"
 #include "StatusBar.h"
 #include "View.h"
 #include "WinApp.h"
@@ -32,21 +33,21 @@ bool RegisterFrameClass(HINSTANCE instance, UINT iconId) {
 const MessageMap& CFrameWnd::ClassMessageMap() {
   static const MessageMap map(&CWnd::ClassMessageMap(), {
       MapCreate(&CFrameWnd::OnCreate),
-      MapMessage(WM_SIZE, &CFrameWnd::OnSizeMessage),
-      MapMessage(WM_SETFOCUS, &CFrameWnd::OnSetFocusMessage),
-      MapMessage(WM_NCDESTROY, &CFrameWnd::OnNcDestroyMessage),
+      MapSize(&CFrameWnd::OnSize),
+      MapSetFocus(&CFrameWnd::OnSetFocus),
+      MapNotice(WM_NCDESTROY, &CFrameWnd::OnNcDestroy),
       MapCommand(ID_APP_EXIT, &CFrameWnd::OnAppExit),
       MapCommand(ID_VIEW_TOOLBAR, &CFrameWnd::OnViewToolBar),
       MapCommand(ID_VIEW_STATUS_BAR, &CFrameWnd::OnViewStatusBar),
-      MapMessage(WM_NOTIFY, &CFrameWnd::OnNotifyMessage),
-      MapMessage(WM_MENUSELECT, &CFrameWnd::OnMenuSelectMessage),
-      MapMessage(WM_INITMENUPOPUP, &CFrameWnd::OnInitMenuPopupMessage),
-      MapMessage(WM_ACTIVATE, &CFrameWnd::OnActivateMessage),
-      MapMessage(WM_LBUTTONDOWN, &CFrameWnd::OnLButtonDownMessage),
-      MapMessage(WM_RBUTTONDOWN, &CFrameWnd::OnRButtonDownMessage),
-      MapMessage(WM_MOUSEMOVE, &CFrameWnd::OnMouseMoveMessage),
-      MapMessage(WM_CAPTURECHANGED, &CFrameWnd::OnCaptureChangedMessage),
-      MapMessage(WM_CANCELMODE, &CFrameWnd::OnCancelModeMessage),
+      MapNotify(&CFrameWnd::OnNotify),
+      MapMenuSelect(&CFrameWnd::OnMenuSelect),
+      MapInitMenuPopup(&CFrameWnd::OnInitMenuPopup),
+      MapActivate(&CFrameWnd::OnActivate),
+      MapMouse(WM_LBUTTONDOWN, &CFrameWnd::OnLButtonDown),
+      MapMouse(WM_RBUTTONDOWN, &CFrameWnd::OnRButtonDown),
+      MapMouse(WM_MOUSEMOVE, &CFrameWnd::OnMouseMove),
+      MapCaptureChanged(&CFrameWnd::OnCaptureChanged),
+      MapNotice(WM_CANCELMODE, &CFrameWnd::OnCancelMode),
   });
   return map;
 }
@@ -62,19 +63,18 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CCreateContext* context)
   CREATESTRUCTA cs{};
   cs.style = style;
   cs.x = cs.y = cs.cx = cs.cy = CW_USEDEFAULT;
-  cs.hMenu = LoadMenuA(instance, MAKEINTRESOURCEA(resourceId));
+  // Owned here until a window has taken it.
+  UniqueMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(resourceId)));
+  cs.hMenu = menu.get();
   cs.hInstance = instance;
   cs.lpszClass = kFrameClass;
-  if (!PreCreateWindow(cs)) {
-    if (cs.hMenu) DestroyMenu(cs.hMenu);
-    return FALSE;
-  }
+  if (!PreCreateWindow(cs)) return FALSE;
   m_hAccelTable = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId));
   m_pContext = context;
   HWND window = CreateWindowExA(cs.dwExStyle, cs.lpszClass, m_strTitle.c_str(), cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                 nullptr, cs.hMenu, instance, static_cast<CWnd*>(this));
   m_pContext = nullptr;
-  if (!window && cs.hMenu) DestroyMenu(cs.hMenu);
+  if (window) menu.release();
   return window != nullptr;
 }
 
@@ -185,21 +185,18 @@ bool CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   return app && app->OnCmdMsg(id, code, control);
 }
 
-LRESULT CFrameWnd::OnSizeMessage(WPARAM wParam, LPARAM) {
-  if (wParam != SIZE_MINIMIZED) RecalcLayout();
-  return 0;
+void CFrameWnd::OnSize(UINT type, int, int) {
+  if (type != SIZE_MINIMIZED) RecalcLayout();
 }
 
-LRESULT CFrameWnd::OnSetFocusMessage(WPARAM, LPARAM) {
+void CFrameWnd::OnSetFocus(HWND) {
   if (m_pView && m_pView->m_hWnd) SetFocus(m_pView->m_hWnd);
-  return 0;
 }
 
-LRESULT CFrameWnd::OnNcDestroyMessage(WPARAM wParam, LPARAM lParam) {
+void CFrameWnd::OnNcDestroy() {
   // The view's window is gone by now; its object (whose destruction may still use the
   // document) goes before the frame reports itself gone.
   m_pView.reset();
-  return DefaultProc(WM_NCDESTROY, wParam, lParam);
 }
 
 void CFrameWnd::PostNcDestroy() {

@@ -75,9 +75,9 @@ class CFrameWnd : public CWnd {
   // Commands go to the view first, then the frame, then the application.
   bool OnCommand(WPARAM wParam, LPARAM lParam) override;
   void PostNcDestroy() override;
-  LRESULT OnSizeMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnSetFocusMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnNcDestroyMessage(WPARAM wParam, LPARAM lParam);
+  void OnSize(UINT type, int cx, int cy);
+  void OnSetFocus(HWND lost);
+  void OnNcDestroy();
   void OnAppExit();
 
   // Show or hide a bar; the View menu checks them while they are visible (FrameWndBars.cpp).
@@ -92,15 +92,17 @@ class CFrameWnd : public CWnd {
   UINT m_nIDResource = 0;
 
  private:
-  LRESULT OnNotifyMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMenuSelectMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnInitMenuPopupMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLButtonDownMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnRButtonDownMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnMouseMoveMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCaptureChangedMessage(WPARAM wParam, LPARAM lParam);
-  LRESULT OnCancelModeMessage(WPARAM wParam, LPARAM lParam);
+  // The toolbar's tooltips and prompts; every other notification goes to the default procedure.
+  MessageResult OnNotify(NMHDR& header);
+  void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+  void OnInitMenuPopup(HMENU popup, UINT index, bool windowMenu);
+  void OnActivate(UINT state, HWND other, bool minimized);
+  // Context help takes the mouse over; otherwise the default procedure has it.
+  bool OnLButtonDown(UINT keys, POINT client);
+  bool OnRButtonDown(UINT keys, POINT client);
+  bool OnMouseMove(UINT keys, POINT client);
+  void OnCaptureChanged(HWND newCapture);
+  void OnCancelMode();
   void UpdateKeyIndicators();
   void ExitHelpMode();
   // The topic of whatever lies under a screen point; 0 outside the frame.

@@ -61,53 +61,47 @@ void CFrameWnd::OnViewToolBar() { ToggleControlBar(IDW_TOOLBAR); }
 
 void CFrameWnd::OnViewStatusBar() { ToggleControlBar(IDW_STATUS_BAR); }
 
-LRESULT CFrameWnd::OnInitMenuPopupMessage(WPARAM wParam, LPARAM) {
-  HMENU popup = reinterpret_cast<HMENU>(wParam);
+void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT, bool) {
   for (UINT id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
     if (GetMenuState(popup, id, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
     HWND bar = ::GetDlgItem(m_hWnd, static_cast<int>(id));
     CheckMenuItem(popup, id, MF_BYCOMMAND | (IsBarShown(bar) ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(popup, id, MF_BYCOMMAND | (bar ? MF_ENABLED : MF_GRAYED));
   }
-  return 0;
 }
 
-LRESULT CFrameWnd::OnMenuSelectMessage(WPARAM wParam, LPARAM lParam) {
-  const UINT id = LOWORD(wParam);
-  const UINT flags = HIWORD(wParam);
-  const bool closed = flags == 0xFFFF && lParam == 0;
+void CFrameWnd::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+  const bool closed = flags == 0xFFFF && !menu;
   if (closed || (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU)) != 0)
     ShowIdleMessage();
   else
-    ShowPrompt(id);
-  return 0;
+    ShowPrompt(item);
 }
 
-LRESULT CFrameWnd::OnNotifyMessage(WPARAM wParam, LPARAM lParam) {
-  NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+MessageResult CFrameWnd::OnNotify(NMHDR& header) {
   CToolBar* toolbar = ToolBarObject();
-  if (!toolbar) return DefaultProc(WM_NOTIFY, wParam, lParam);
+  if (!toolbar) return std::nullopt;
   HWND toolbarWindow = toolbar->m_hWnd;
   const bool fromToolbar = header.hwndFrom == toolbarWindow ||
                            header.hwndFrom == reinterpret_cast<HWND>(SendMessageA(toolbarWindow, TB_GETTOOLTIPS, 0, 0));
-  if (!fromToolbar) return DefaultProc(WM_NOTIFY, wParam, lParam);
+  if (!fromToolbar) return std::nullopt;
   const bool tooltips = (toolbar->GetBarStyle() & CToolBar::kBarTooltips) != 0;
   switch (header.code) {
     case TBN_GETINFOTIPA: {
-      auto& tip = *reinterpret_cast<NMTBGETINFOTIPA*>(lParam);
+      auto& tip = reinterpret_cast<NMTBGETINFOTIPA&>(header);
       if (tooltips && tip.pszText && tip.cchTextMax > 0)
         lstrcpynA(tip.pszText, CommandStringPart(static_cast<UINT>(tip.iItem), true).c_str(), tip.cchTextMax);
       return 0;
     }
     case TTN_GETDISPINFOA: {
-      auto& info = *reinterpret_cast<NMTTDISPINFOA*>(lParam);
+      auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
       m_strTooltip = tooltips ? CommandStringPart(static_cast<UINT>(header.idFrom), true) : std::string();
       info.hinst = nullptr;
       info.lpszText = m_strTooltip.data();
       return 0;
     }
     case TBN_HOTITEMCHANGE: {
-      const auto& hot = *reinterpret_cast<NMTBHOTITEM*>(lParam);
+      const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
       if ((toolbar->GetBarStyle() & CToolBar::kBarFlyBy) == 0) return 0;
       if ((hot.dwFlags & HICF_LEAVING) != 0 || hot.idNew == 0)
         ShowIdleMessage();
@@ -116,14 +110,13 @@ LRESULT CFrameWnd::OnNotifyMessage(WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     default:
-      return DefaultProc(WM_NOTIFY, wParam, lParam);
+      return std::nullopt;
   }
 }
 
-LRESULT CFrameWnd::OnActivateMessage(WPARAM wParam, LPARAM lParam) {
+void CFrameWnd::OnActivate(UINT state, HWND, bool) {
   // A lock key may have been toggled while another program was active.
-  if (LOWORD(wParam) != WA_INACTIVE) UpdateKeyIndicators();
-  return DefaultProc(WM_ACTIVATE, wParam, lParam);
+  if (state != WA_INACTIVE) UpdateKeyIndicators();
 }
 
 }  // namespace fw

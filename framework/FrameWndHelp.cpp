@@ -2,8 +2,6 @@
 // toolbar button or window opens that item's topic.
 #include "FrameWnd.h"
 
-#include <windowsx.h>
-
 #include "FrameworkIds.h"
 #include "ToolBar.h"
 #include "WinApp.h"
@@ -64,9 +62,9 @@ DWORD CFrameWnd::HelpContextAt(POINT screen) const {
   return HID_BASE_RESOURCE + m_nIDResource;
 }
 
-LRESULT CFrameWnd::OnLButtonDownMessage(WPARAM wParam, LPARAM lParam) {
-  if (!m_bHelpMode) return DefaultProc(WM_LBUTTONDOWN, wParam, lParam);
-  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+bool CFrameWnd::OnLButtonDown(UINT, POINT client) {
+  if (!m_bHelpMode) return false;
+  POINT screen = client;
   ClientToScreen(m_hWnd, &screen);
   const LRESULT hit = SendMessageA(m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
   if (hit == HTMENU) {
@@ -76,36 +74,32 @@ LRESULT CFrameWnd::OnLButtonDownMessage(WPARAM wParam, LPARAM lParam) {
     DefaultProc(WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(screen.x, screen.y));
     m_bHelpMenu = false;
     if (m_bHelpMode) SetCapture(m_hWnd);
-    return 0;
+    return true;
   }
   const DWORD context = HelpContextAt(screen);
   ExitHelpMode();
   if (context != 0)
     if (CWinApp* app = GetApp()) app->WinHelp(context, HELP_CONTEXT);
-  return 0;
+  return true;
 }
 
-LRESULT CFrameWnd::OnRButtonDownMessage(WPARAM wParam, LPARAM lParam) {
-  if (!m_bHelpMode) return DefaultProc(WM_RBUTTONDOWN, wParam, lParam);
+bool CFrameWnd::OnRButtonDown(UINT, POINT) {
+  if (!m_bHelpMode) return false;
   ExitHelpMode();
-  return 0;
+  return true;
 }
 
-LRESULT CFrameWnd::OnMouseMoveMessage(WPARAM wParam, LPARAM lParam) {
-  if (!m_bHelpMode) return DefaultProc(WM_MOUSEMOVE, wParam, lParam);
+bool CFrameWnd::OnMouseMove(UINT, POINT) {
+  if (!m_bHelpMode) return false;
   SetCursor(HelpCursor());
-  return 0;
+  return true;
 }
 
-LRESULT CFrameWnd::OnCaptureChangedMessage(WPARAM wParam, LPARAM lParam) {
+void CFrameWnd::OnCaptureChanged(HWND newCapture) {
   // Another window took the mouse (a program switch, a box): context help ends unanswered.
-  if (m_bHelpMode && !m_bHelpMenu && reinterpret_cast<HWND>(lParam) != m_hWnd) ExitHelpMode();
-  return DefaultProc(WM_CAPTURECHANGED, wParam, lParam);
+  if (m_bHelpMode && !m_bHelpMenu && newCapture != m_hWnd) ExitHelpMode();
 }
 
-LRESULT CFrameWnd::OnCancelModeMessage(WPARAM wParam, LPARAM lParam) {
-  ExitHelpMode();
-  return DefaultProc(WM_CANCELMODE, wParam, lParam);
-}
+void CFrameWnd::OnCancelMode() { ExitHelpMode(); }
 
 }  // namespace fw

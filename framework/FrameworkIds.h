@@ -3,14 +3,6 @@
 #pragma once
 
 // Standard commands.
-#define ID_FILE_NEW              57600
-#define ID_FILE_OPEN             57601
-#define ID_FILE_SAVE             57603
-#define ID_FILE_PRINT            57607
-#define ID_EDIT_COPY             57634
-#define ID_EDIT_CUT              57635
-#define ID_EDIT_PASTE            57637
-#define ID_EDIT_UNDO             57643
 #define ID_APP_ABOUT             57664
 #define ID_APP_EXIT              57665
 #define ID_HELP_INDEX            57666
@@ -18,8 +10,6 @@
 #define ID_CONTEXT_HELP          57669
 #define ID_HELP                  57670
 #define ID_DEFAULT_HELP          57671
-#define ID_NEXT_PANE             57680
-#define ID_PREV_PANE             57681
 #define ID_VIEW_TOOLBAR          59392
 #define ID_VIEW_STATUS_BAR       59393
 

@@ -14,15 +14,28 @@ using UniqueHKey = std::unique_ptr<std::remove_pointer_t<HKEY>, HKeyCloser>;
 struct HandleCloser { void operator()(HANDLE handle) const { CloseHandle(handle); } };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
-struct IconDestroyer { void operator()(HICON icon) const { DestroyIcon(icon); } };
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-
 struct GdiObjectDeleter { void operator()(HGDIOBJ object) const { DeleteObject(object); } };
 template <class T>
 using UniqueGdi = std::unique_ptr<std::remove_pointer_t<T>, GdiObjectDeleter>;
 
 struct MenuDestroyer { void operator()(HMENU menu) const { DestroyMenu(menu); } };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
+
+// GetDC/ReleaseDC as a scope.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
+  ~WindowDC() {
+    if (m_dc) ReleaseDC(m_window, m_dc);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC dc() const { return m_dc; }
+
+ private:
+  HWND m_window;
+  HDC m_dc;
+};
 
 // BeginPaint/EndPaint as a scope.
 class PaintScope {

@@ -30,8 +30,9 @@ bool CCmdTarget::OnCmdMsg(UINT id, UINT code, HWND control) {
 bool CCmdTarget::DispatchMapped(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const MessageEntry* entry = FindEntry(message, 0, 0);
   if (!entry) return false;
-  result = entry->handler(*this, wParam, lParam);
-  return true;
+  const std::optional<LRESULT> handled = entry->handler(*this, wParam, lParam);
+  if (handled) result = *handled;
+  return handled.has_value();
 }
 
 }  // namespace fw

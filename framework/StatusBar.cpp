@@ -58,15 +58,12 @@ BOOL CStatusBar::SetIndicators(const std::vector<UINT>& ids) {
 }
 
 int CStatusBar::TextWidth(const std::string& text) const {
-  HDC dc = GetDC(m_hWnd);
-  if (!dc) return 0;
+  const WindowDC dc(m_hWnd);
+  if (!dc.dc()) return 0;
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+  const SelectScope selected(dc.dc(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SIZE size{};
-  {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
-    SelectScope selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  }
-  ReleaseDC(m_hWnd, dc);
+  GetTextExtentPoint32A(dc.dc(), text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 

@@ -20,17 +20,15 @@ class CStatusBar : public CWnd {
   // 59142 kana). False when an indicator has no string.
   BOOL SetIndicators(const std::vector<UINT>& ids);
 
-  int PaneCount() const { return static_cast<int>(m_panes.size()); }
-  UINT GetItemID(int pane) const { return m_panes[static_cast<std::size_t>(pane)].id; }
-  void SetPaneText(int pane, const std::string& text);
-  std::string GetPaneText(int pane) const;
-
   // Each indicator shows its text while its key is toggled on, nothing otherwise.
   void UpdateKeyIndicators();
   // The bar's width changed: the message pane takes what the indicators leave.
   void LayoutPanes();
 
  private:
+  void SetPaneText(int pane, const std::string& text);
+  std::string GetPaneText(int pane) const;
+
   struct Pane {
     UINT id;
     std::string text;  // the indicator's text; unused for the message pane

@@ -31,8 +31,6 @@ class CToolBar : public CWnd {
   DWORD GetBarStyle() const { return m_dwBarStyle; }
   void SetBarStyle(DWORD style) { m_dwBarStyle = style; }
 
-  // Command of each button in order, 0 for a gap.
-  const std::vector<UINT>& ButtonCommands() const { return m_buttons; }
   // Command of the button at a point of the toolbar's client area; 0 over a gap or no button.
   UINT CommandAt(POINT clientPoint) const;
 

@@ -1,6 +1,7 @@
 #include "Wnd.h"
 
 #include "DataExchange.h"
+#include "WindowTextMatch.h"
 
 namespace fw {
 
@@ -17,6 +18,27 @@ std::string GetWindowTextString(HWND window) {
   const int whole = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
   text.resize(whole > 0 ? static_cast<std::size_t>(whole) : 0);
   return text;
+}
+
+bool IsDialogWindow(HWND window) {
+  char className[16] = {};  // "#32770" and a little more is all that is compared
+  GetClassNameA(window, className, sizeof className);
+  return lstrcmpA(className, "#32770") == 0;
+}
+
+HWND WalkChildren(HWND parent, const std::function<bool(HWND window)>& visit) {
+  if (!IsWindow(parent)) return nullptr;
+  // The next window of one that went away is null, which ends the walk: no validity test per
+  // window, each would be one more round trip to the window server on every polling tick.
+  for (HWND window = GetWindow(parent, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT))
+    if (visit(window)) return window;
+  return nullptr;
+}
+
+HWND FindChildByText(HWND parent, std::string_view text, int mode, const std::function<bool(HWND)>& accept) {
+  return WalkChildren(parent, [&](HWND window) {
+    return nuvari::WindowTextMatches(GetWindowTextString(window), text, mode) && (!accept || accept(window));
+  });
 }
 
 const MessageMap& CWnd::ClassMessageMap() {
@@ -38,10 +60,7 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
   GetWindowThreadProcessId(window, &process);
   if (process != GetCurrentProcessId()) return nullptr;
   // Dialog-template windows keep the object in DWLP_USER, plain windows in GWLP_USERDATA.
-  wchar_t className[16] = {};
-  GetClassNameW(window, className, 16);
-  const bool dialog = lstrcmpW(className, L"#32770") == 0;
-  return reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, dialog ? DWLP_USER : GWLP_USERDATA));
+  return reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, IsDialogWindow(window) ? DWLP_USER : GWLP_USERDATA));
 }
 
 void CWnd::Attach(HWND window) {

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "MessageMap.h"
 
@@ -16,13 +18,25 @@ class CDataExchange;
 // The text of any window, as code-page-932 bytes.
 std::string GetWindowTextString(HWND window);
 
+// A dialog or message box (window class #32770).
+bool IsDialogWindow(HWND window);
+
+// The one walk of a window list: parent's direct children in Z order (the desktop's are the
+// top-level windows of all programs), never their children, until visit(window) returns true;
+// that window, or null at the end. The list changes while it is walked: a parent that is no
+// window, or a window that went away, ends the walk with null.
+HWND WalkChildren(HWND parent, const std::function<bool(HWND window)>& visit);
+
+// The first of them whose text matches by nuvari::WindowTextMatches (mode 0 equals, 2 contains)
+// and that accept takes (every window when accept is empty); null when none.
+HWND FindChildByText(HWND parent, std::string_view text, int mode, const std::function<bool(HWND)>& accept = {});
+
 class CWnd : public CCmdTarget {
  public:
   CWnd() = default;
   ~CWnd() override;
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
 
   // The object bound to a window of this process, or null.
   static CWnd* FromHandlePermanent(HWND window);
@@ -39,10 +53,8 @@ class CWnd : public CCmdTarget {
 
   // Child-control helpers.
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  std::string GetDlgItemText(int id) const { return GetWindowTextString(GetDlgItem(id)); }
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
-  std::string GetWindowText() const { return GetWindowTextString(m_hWnd); }
 
   static const MessageMap& ClassMessageMap();
   const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }

@@ -62,13 +62,12 @@ bool MainWindow::Create(int showCommand) {
   AdjustWindowRectEx(&frame, style, TRUE, 0);
   const int x = m_options.x.value_or(CW_USEDEFAULT);
   const int y = m_options.y.value_or(m_options.x ? 0 : CW_USEDEFAULT);
-  HMENU menu = LoadMenuA(m_hInstance, MAKEINTRESOURCEA(m_texts.MenuId()));
+  // Owned here until the window has taken it.
+  fw::UniqueMenu menu(LoadMenuA(m_hInstance, MAKEINTRESOURCEA(m_texts.MenuId())));
   CreateWindowExA(0, kMainWindowClass, m_texts.Get(IDS_FREECELL).c_str(), style, x, y, frame.right - frame.left,
-                  frame.bottom - frame.top, nullptr, menu, m_hInstance, this);
-  if (m_hWnd == nullptr) {
-    DestroyMenu(menu);
-    return false;
-  }
+                  frame.bottom - frame.top, nullptr, menu.get(), m_hInstance, this);
+  if (m_hWnd == nullptr) return false;
+  menu.release();
   ShowWindow(m_hWnd, showCommand);
   UpdateWindow(m_hWnd);
   m_bLogWorks = m_log.Write("started", std::string(EditionName(m_options.edition)) + " " + FamilyName(m_options.family));

@@ -35,10 +35,10 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   int m_nRetryNo = 0;
   int m_bAutoExit = 0;
   int m_bGameOverYourWin = 0;
-  int m_nGameOverYourWinCnt = 1;
+  int m_nGameOverYourWinCnt = nuvari::defaults::kGameOverYourWinCnt;
   int m_nWinCountdown = 1;
   int m_bNewGame = 1;
-  int m_nGameNo = 1;
+  int m_nGameNo = nuvari::defaults::kGameNo;
   int m_bLaunched = 0;
   std::string m_strFreeCell;
   std::string m_strFreeCellHalf;

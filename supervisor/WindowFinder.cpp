@@ -3,13 +3,7 @@
 #include "Wnd.h"
 
 HWND CWindowFinder::FindChildByText(HWND parent, const std::string& text, int mode) const {
-  if (!IsWindow(parent)) return nullptr;
-  for (HWND window = GetWindow(parent, GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (nuvari::WindowTextMatches(fw::GetWindowTextString(window), text, mode)) return window;
-    // The list changes while it is walked: a window that went away ends the search.
-    if (!IsWindow(window)) return nullptr;
-  }
-  return nullptr;
+  return fw::FindChildByText(parent, text, mode);
 }
 
 int CWindowFinder::PumpMessages() const {

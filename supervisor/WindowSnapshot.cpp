@@ -4,16 +4,13 @@
 #include "Wnd.h"
 
 CWindowSnapshot CWindowSnapshot::TakeTopLevel() {
-  // The list in one request: under Wine a little faster than walking it window by window; the
-  // title reads, one round trip to the window server each, are most of the cost either way.
+  // The same walk as a live search, so both see the same windows in the same order.
   CWindowSnapshot snapshot;
-  EnumWindows(&CWindowSnapshot::Add, reinterpret_cast<LPARAM>(&snapshot));
+  fw::WalkChildren(GetDesktopWindow(), [&snapshot](HWND window) {
+    snapshot.m_windows.push_back({window, fw::GetWindowTextString(window)});
+    return false;
+  });
   return snapshot;
-}
-
-BOOL CALLBACK CWindowSnapshot::Add(HWND window, LPARAM snapshot) {
-  reinterpret_cast<CWindowSnapshot*>(snapshot)->m_windows.push_back({window, fw::GetWindowTextString(window)});
-  return TRUE;
 }
 
 HWND CWindowSnapshot::Find(const std::string& text, int mode) const {

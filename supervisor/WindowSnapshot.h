@@ -31,7 +31,6 @@ class CWindowSnapshot {
     HWND handle;
     std::string title;
   };
-  static BOOL CALLBACK Add(HWND window, LPARAM snapshot);
   static bool Matches(const Window& window, const std::string& text, int mode);
 
   std::vector<Window> m_windows;

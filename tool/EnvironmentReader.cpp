@@ -5,6 +5,16 @@
 #include "TextNumber.h"
 
 namespace names = environment_names;
+namespace defaults = nuvari::defaults;
+
+namespace {
+
+// A number of the file: a missing key takes the default, an empty value gives 0.
+std::int32_t Number(const ProfileSection& section, const char* key, std::int32_t defaultValue) {
+  return nuvari::ParseLeadingInt(section.Text(key, nuvari::FormatInt(defaultValue).c_str()));
+}
+
+}  // namespace
 
 bool ReadEnvironment(const EnvironmentSections& file, EnvironmentRecord& r, bool withQuickAndDblclick,
                      const nuvari::FolderQueries& folders) {
@@ -17,15 +27,15 @@ bool ReadEnvironment(const EnvironmentSections& file, EnvironmentRecord& r, bool
   }
 
   // Both programs agree: the supervisor would load a number outside the deals as the nearest one.
-  r.GameNo = nuvari::NearestDeal(nuvari::ParseLeadingInt(settings.Text(names::kGameNo, "1")));
+  r.GameNo = nuvari::NearestDeal(Number(settings, names::kGameNo, defaults::kGameNo));
 
   // One entry more than allowed is enough to refuse the file; entries after a gap are not read.
   r.Pending = nuvari::ReadPendingList([&settings](const std::string& name) { return settings.Text(name, ""); },
                                       kMaxFilePendingDeals + 1);
   if (r.Pending.size() > kMaxFilePendingDeals) return false;
 
-  r.Top = nuvari::ParseLeadingInt(settings.Text(names::kTop, "0"));
-  r.Left = nuvari::ParseLeadingInt(settings.Text(names::kLeft, "0"));
+  r.Top = Number(settings, names::kTop, defaults::kTop);
+  r.Left = Number(settings, names::kLeft, defaults::kLeft);
 
   const std::string idleRow = settings.Text(names::kIdleRow, "");
   if (idleRow.empty()) return false;
@@ -34,15 +44,15 @@ bool ReadEnvironment(const EnvironmentSections& file, EnvironmentRecord& r, bool
   if (autoExit.empty()) return false;
   r.AutoExit = nuvari::ParseLeadingInt(autoExit);
 
-  r.GameOverYourWin = nuvari::ParseLeadingInt(settings.Text(names::kGameOverYourWin, "0"));
-  r.GameOverYourWinCnt = nuvari::ParseLeadingInt(settings.Text(names::kGameOverYourWinCnt, "1"));
+  r.GameOverYourWin = Number(settings, names::kGameOverYourWin, defaults::kGameOverYourWin);
+  r.GameOverYourWinCnt = Number(settings, names::kGameOverYourWinCnt, defaults::kGameOverYourWinCnt);
 
   const ProfileSection& window = file.windowSize;
-  r.Rect = window.Text(names::kRect, kDefaultRect);
-  r.icon = window.Int(names::kIcon, 0);
-  r.max = window.Int(names::kMax, 0);
-  r.tool = window.Int(names::kTool, 1);
-  r.status = window.Int(names::kStatus, 1);
+  r.Rect = window.Text(names::kRect, nuvari::DefaultRectText().c_str());
+  r.icon = window.Int(names::kIcon, defaults::kIcon);
+  r.max = window.Int(names::kMax, defaults::kMax);
+  r.tool = window.Int(names::kTool, defaults::kTool);
+  r.status = window.Int(names::kStatus, defaults::kStatus);
 
   const ProfileSection& statistics = file.freeCellData;
   r.losses = statistics.Int(names::kLosses, 0);

@@ -7,27 +7,26 @@
 #include <string>
 #include <vector>
 
-// The window rectangle a store without one gives (the supervisor's own default placement).
-inline constexpr char kDefaultRect[] = "0010 0010 0550 0500";
+#include "StoredValues.h"
 
 struct EnvironmentRecord {
   // The supervisor's settings (registry subkey FreeCell).
   std::string Path;
-  std::int32_t GameNo = 1;
-  std::int32_t Top = 0;
-  std::int32_t Left = 0;
-  std::int32_t IdleRow = 0;
-  std::int32_t AutoExit = 1;
-  std::int32_t GameOverYourWin = 0;
-  std::int32_t GameOverYourWinCnt = 1;
+  std::int32_t GameNo = nuvari::defaults::kGameNo;
+  std::int32_t Top = nuvari::defaults::kTop;
+  std::int32_t Left = nuvari::defaults::kLeft;
+  std::int32_t IdleRow = nuvari::defaults::kIdleRow;
+  std::int32_t AutoExit = nuvari::defaults::kAutoExit;
+  std::int32_t GameOverYourWin = nuvari::defaults::kGameOverYourWin;
+  std::int32_t GameOverYourWinCnt = nuvari::defaults::kGameOverYourWinCnt;
   std::vector<std::int32_t> Pending;
 
   // The supervisor's main window (registry subkey Window size); Rect is copied without parsing.
-  std::string Rect = kDefaultRect;
-  std::int32_t icon = 0;
-  std::int32_t max = 0;
-  std::int32_t tool = 1;
-  std::int32_t status = 1;
+  std::string Rect = nuvari::DefaultRectText();
+  std::int32_t icon = nuvari::defaults::kIcon;
+  std::int32_t max = nuvari::defaults::kMax;
+  std::int32_t tool = nuvari::defaults::kTool;
+  std::int32_t status = nuvari::defaults::kStatus;
 
   // FreeCell's statistics counters and option values; kAbsent marks an option FreeCell does not hold.
   static constexpr std::int32_t kAbsent = -1;

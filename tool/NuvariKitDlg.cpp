@@ -31,7 +31,7 @@ const fw::MessageMap& CNuvariKitDlg::ClassMessageMap() {
       fw::MapSysCommand(&CNuvariKitDlg::OnSysCommand),
       fw::MapSimple(WM_PAINT, &CNuvariKitDlg::OnPaint),
       fw::MapQueryDragIcon(&CNuvariKitDlg::OnQueryDragIcon),
-      fw::MapMessage(WM_SETCURSOR, &CNuvariKitDlg::OnSetCursorMessage),
+      fw::MapSetCursor(&CNuvariKitDlg::OnSetCursor),
       fw::MapCommand(IDC_BUTTON_DELETE, &CNuvariKitDlg::OnDelete),
       fw::MapCommand(IDC_BUTTON_IMPORT, &CNuvariKitDlg::OnImport),
       fw::MapCommand(IDC_BUTTON_EXPORT, &CNuvariKitDlg::OnExport),
@@ -58,21 +58,16 @@ BOOL CNuvariKitDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CNuvariKitDlg::OnSysCommand(UINT id, LPARAM lParam) {
-  if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-    if (m_bBusy) return;
-    CAboutDlg about;
-    about.DoModal();
-    return;
-  }
-  DefaultProc(WM_SYSCOMMAND, id, lParam);
+bool CNuvariKitDlg::OnSysCommand(UINT id, LPARAM) {
+  if ((id & 0xFFF0) != IDM_ABOUTBOX) return false;
+  if (m_bBusy) return true;
+  CAboutDlg about;
+  about.DoModal();
+  return true;
 }
 
-void CNuvariKitDlg::OnPaint() {
-  if (!IsIconic(m_hWnd)) {
-    DefaultProc(WM_PAINT, 0, 0);
-    return;
-  }
+bool CNuvariKitDlg::OnPaint() {
+  if (!IsIconic(m_hWnd)) return false;
   fw::PaintScope paint(m_hWnd);
   SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.dc()), 0);
   const int cx = GetSystemMetrics(SM_CXICON);
@@ -82,6 +77,7 @@ void CNuvariKitDlg::OnPaint() {
   const int x = (client.right - client.left - cx + 1) / 2;
   const int y = (client.bottom - client.top - cy + 1) / 2;
   DrawIcon(paint.dc(), x, y, m_hIcon);
+  return true;
 }
 
 HCURSOR CNuvariKitDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
@@ -94,10 +90,10 @@ void CNuvariKitDlg::OnCancel() {
   if (!m_bBusy) fw::CDialog::OnCancel();
 }
 
-LRESULT CNuvariKitDlg::OnSetCursorMessage(WPARAM wParam, LPARAM lParam) {
-  if (!m_bBusy) return DefaultProc(WM_SETCURSOR, wParam, lParam);
+bool CNuvariKitDlg::OnSetCursor(HWND, UINT, UINT) {
+  if (!m_bBusy) return false;
   ShowWaitCursor();
-  return TRUE;
+  return true;
 }
 
 void CNuvariKitDlg::SetBusy(bool busy) {

@@ -40,8 +40,9 @@ class CNuvariKitDlg : public fw::CDialog {
 
  protected:
   BOOL OnInitDialog() override;
-  void OnSysCommand(UINT id, LPARAM lParam);
-  void OnPaint();
+  // Each: false leaves the message to the default procedure.
+  bool OnSysCommand(UINT id, LPARAM lParam);
+  bool OnPaint();
   HCURSOR OnQueryDragIcon();
   void OnExport();
   void OnImport();
@@ -49,7 +50,8 @@ class CNuvariKitDlg : public fw::CDialog {
   // Ignored while a file is being read: the command under way owns the dialog.
   void OnOK() override;
   void OnCancel() override;
-  LRESULT OnSetCursorMessage(WPARAM wParam, LPARAM lParam);
+  // The wait cursor while a command works; otherwise the default procedure's.
+  bool OnSetCursor(HWND window, UINT hitTest, UINT message);
 
  private:
   int ShowMessage(const std::string& text, UINT type);

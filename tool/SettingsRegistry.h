@@ -1,5 +1,6 @@
-// SettingsRegistry: the supervisor's settings as the tool reads, rewrites and deletes them: subkeys
-// FreeCell and Window size of the application profile (HKCU\Software\Talvenko\Nuvari).
+// SettingsRegistry: the supervisor's settings as the tool reads, rewrites and deletes them, between
+// the environment record and the settings store both programs share (subkeys FreeCell and
+// Window size of HKCU\Software\Talvenko\Nuvari).
 #pragma once
 
 #include "EnvironmentRecord.h"
@@ -24,8 +25,6 @@ class SettingsRegistry {
   bool Delete() const;
 
  private:
-  std::string ApplicationKeyPath() const;
-
   fw::CWinApp& m_app;
   const nuvari::FolderQueries& m_folders;
 };

@@ -18,6 +18,19 @@
 // Context menu of the pending list.
 #define IDR_PENDING_MENU          129
 
+// Standard keys of the frame's accelerator table that no command answers here: the table takes
+// them, so they reach no control and do nothing (the panel's edit gets no Ctrl+C either).
+#define ID_FILE_NEW               57600
+#define ID_FILE_OPEN              57601
+#define ID_FILE_SAVE              57603
+#define ID_FILE_PRINT             57607
+#define ID_EDIT_COPY              57634
+#define ID_EDIT_CUT               57635
+#define ID_EDIT_PASTE             57637
+#define ID_EDIT_UNDO              57643
+#define ID_NEXT_PANE              57680
+#define ID_PREV_PANE              57681
+
 // Commands of Nuvari's own.
 #define ID_FILE_SETTINGS          32771
 #define ID_PENDING_DELETE         32772

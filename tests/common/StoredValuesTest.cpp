@@ -2,18 +2,62 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 
+using nuvari::FormatStoredRect;
 using nuvari::NumberOrDefault;
+using nuvari::StoredPoint;
+using nuvari::StoredRect;
+using nuvari::StoredRectCorner;
 using nuvari::ReadPendingList;
 using nuvari::WithoutRepeatedDeals;
 using Deals = std::vector<std::int32_t>;
 
 TEST(NumberOrDefault, EmptyTakesTheDefaultOtherTextsTheirLeadingNumber) {
-  EXPECT_EQ(NumberOrDefault("", "1"), 1);
-  EXPECT_EQ(NumberOrDefault("abc", "1"), 0);
-  EXPECT_EQ(NumberOrDefault(" 12abc", "1"), 12);
-  EXPECT_EQ(NumberOrDefault("-5", "0"), -5);
+  EXPECT_EQ(NumberOrDefault("", 1), 1);
+  EXPECT_EQ(NumberOrDefault("abc", 1), 0);
+  EXPECT_EQ(NumberOrDefault(" 12abc", 1), 12);
+  EXPECT_EQ(NumberOrDefault("-5", 0), -5);
+}
+
+TEST(StoredRect, FormatsFourZeroPaddedSignedNumbers) {
+  const struct {
+    int line;
+    StoredRect rect;
+    const char* text;
+  } rows[] = {
+      {__LINE__, {10, 10, 550, 500}, "0010 0010 0550 0500"},
+      {__LINE__, {0, 0, 0, 0}, "0000 0000 0000 0000"},
+      {__LINE__, {-5, -12, 9999, -999}, "-005 -012 9999 -999"},
+      {__LINE__, {10000, -1000, 123456, 7}, "10000 -1000 123456 0007"},
+      {__LINE__, {INT_MIN, INT_MAX, INT_MIN, INT_MAX}, "-2147483648 2147483647 -2147483648 2147483647"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(FormatStoredRect(row.rect), row.text) << "row at line " << row.line;
+  EXPECT_EQ(nuvari::DefaultRectText(), "0010 0010 0550 0500");
+}
+
+TEST(StoredRect, CornerIsLeftFromTheStartAndTopFromTheSixthCharacter) {
+  const struct {
+    int line;
+    const char* text;
+    StoredPoint corner;
+  } rows[] = {
+      {__LINE__, "", {10, 10}},
+      {__LINE__, "0100 0200 0300 0400", {100, 200}},
+      {__LINE__, "-050 -007 0490 0483", {-50, -7}},
+      {__LINE__, "10000 0200 0300 0400", {10000, 200}},  // the sixth character is the blank
+      {__LINE__, "-10000 -200", {-10000, 0}},            // the sixth character is the last zero
+      {__LINE__, "12", {12, 0}},                         // too short to hold a top
+      {__LINE__, "0012", {12, 0}},
+      {__LINE__, "abcde", {0, 0}},
+      {__LINE__, "  7   8", {7, 8}},
+  };
+  for (const auto& row : rows) {
+    const StoredPoint corner = StoredRectCorner(row.text);
+    EXPECT_EQ(corner.x, row.corner.x) << "row at line " << row.line;
+    EXPECT_EQ(corner.y, row.corner.y) << "row at line " << row.line;
+  }
 }
 
 TEST(ReadPendingList, EndsAtTheFirstMissingOrEmptyValueAndKeepsZeros) {

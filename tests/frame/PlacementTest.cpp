@@ -2,7 +2,6 @@
 // showing, written when the frame is destroyed.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -256,50 +255,6 @@ TEST_F(PlacementTest, FrameNeverShownLeavesTheStoredPlacementAlone) {
   }
   EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string("0100 0200 0300 0400"));
   EXPECT_EQ(StoredFlag("icon"), 1);
-}
-
-// --- The Rect text ---
-
-struct RectRow {
-  int line;
-  RECT rect;
-  const char* text;
-};
-
-TEST(PlacementRectTest, FormatsFourZeroPaddedSignedNumbers) {
-  const RectRow rows[] = {
-      {__LINE__, {10, 10, 550, 500}, "0010 0010 0550 0500"},
-      {__LINE__, {0, 0, 0, 0}, "0000 0000 0000 0000"},
-      {__LINE__, {-5, -12, 9999, -999}, "-005 -012 9999 -999"},
-      {__LINE__, {10000, -1000, 123456, 7}, "10000 -1000 123456 0007"},
-      {__LINE__, {INT_MIN, INT_MAX, INT_MIN, INT_MAX}, "-2147483648 2147483647 -2147483648 2147483647"},
-  };
-  for (const RectRow& row : rows) EXPECT_EQ(FormatPlacementRect(row.rect), row.text) << "row at line " << row.line;
-}
-
-struct CornerRow {
-  int line;
-  const char* text;
-  POINT corner;
-};
-
-TEST(PlacementRectTest, ReadsLeftFromTheStartAndTopFromTheSixthCharacter) {
-  const CornerRow rows[] = {
-      {__LINE__, "", {10, 10}},
-      {__LINE__, "0100 0200 0300 0400", {100, 200}},
-      {__LINE__, "-050 -007 0490 0483", {-50, -7}},
-      {__LINE__, "10000 0200 0300 0400", {10000, 200}},  // the sixth character is the blank
-      {__LINE__, "-10000 -200", {-10000, 0}},            // the sixth character is the last zero
-      {__LINE__, "12", {12, 0}},                         // too short to hold a top
-      {__LINE__, "0012", {12, 0}},
-      {__LINE__, "abcde", {0, 0}},
-      {__LINE__, "  7   8", {7, 8}},
-  };
-  for (const CornerRow& row : rows) {
-    const POINT corner = ParsePlacementCorner(row.text);
-    EXPECT_EQ(corner.x, row.corner.x) << "row at line " << row.line;
-    EXPECT_EQ(corner.y, row.corner.y) << "row at line " << row.line;
-  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "FileDialogDriver.h"
 #include "Handles.h"
+#include "SettingsStore.h"
 #include "TitledWindow.h"
 #include "ToolFixture.h"
 
@@ -55,6 +56,38 @@ TEST_F(KitRegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
   EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
   EXPECT_EQ(DescribeKey(kFreeCellKey), Values{});
   EXPECT_EQ(DescribeKey(kWindowSizeKey), Values{});
+}
+
+// The registry layer both programs share: every value comes back as written, in its type and text
+// form, and one missing, empty or in a form its read cannot take reads as its default.
+TEST_F(KitRegistryTest, SettingsStoreRoundTripsEveryValueAndDefaultsWhatItCannotRead) {
+  const nuvari::SettingsStore store(m_app);
+  const nuvari::SettingsValues settings{"D:\\fc.exe /x", 32000, -7, 1280, 2, 0, 1, 100};
+  const nuvari::PlacementValues placement{"-005 0010 0550 0500", 1, 1, 0, 0};
+  ASSERT_TRUE(store.WriteSettings(settings, {5, 0, 32000}));
+  ASSERT_TRUE(store.WritePlacement(placement));
+  EXPECT_EQ(DescribeKey(kFreeCellKey),
+            (Values{"AutoExit=0", "GameNo=32000", "GameOverYourWin=1", "GameOverYourWinCnt=100", "IdleRow=2",
+                    "Left=1280", "Path=D:\\fc.exe /x", "Pending0=5", "Pending1=0", "Pending2=32000", "Top=-7"}));
+  EXPECT_EQ(DescribeKey(kWindowSizeKey),
+            (Values{"Rect=-005 0010 0550 0500", "icon=dword:1", "max=dword:1", "status=dword:0", "tool=dword:0"}));
+  EXPECT_EQ(store.ReadSettings(), settings);
+  EXPECT_EQ(store.ReadPending(), (std::vector<std::int32_t>{5, 0, 32000}));
+  EXPECT_EQ(store.ReadPlacement(), placement);
+
+  ASSERT_TRUE(store.WriteSettings(settings, {5}, 3));
+  EXPECT_EQ(store.ReadPending(), (std::vector<std::int32_t>{5})) << "the stale positions are deleted";
+
+  WriteRegistryDword(kFreeCellKey, "GameNo", 0);  // four zero bytes: an empty text
+  WriteRegistryText(kFreeCellKey, "AutoExit", "");
+  nuvari::test::DeleteRegistryTree(kWindowSizeKey);  // icon, max and status missing
+  WriteRegistryDword(kWindowSizeKey, "Rect", 0);
+  WriteRegistryText(kWindowSizeKey, "tool", "0000 0000");  // longer than the four bytes a flag reads
+  const nuvari::SettingsValues read = store.ReadSettings();
+  EXPECT_EQ(read.gameNo, 1);
+  EXPECT_EQ(read.autoExit, 1);
+  EXPECT_EQ(read.top, -7);
+  EXPECT_EQ(store.ReadPlacement(), (nuvari::PlacementValues{"0010 0010 0550 0500", 0, 0, 1, 1}));
 }
 
 TEST_F(KitRegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
