@@ -499,21 +499,8 @@ TEST_F(PanelCommands, UpdateWhileTryingReturnsToTheSequenceAtTheNewNumber) {
   EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
 }
 
-TEST_F(PanelCommands, UpdateInTheSequenceStoresNothingAndBringsFreeCellForward) {
-  CNuvariView& view = StartAt("250");
-  TitledWindow freeCell("フリーセル ゲーム #250");
-  ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
-  SetActiveWindow(GetParent(view.m_hWnd));
-  view.m_bNewGame = 0;
-  TypeGameNo("1234");
-  Click(IDC_BUTTON_UPDATE);
-  EXPECT_EQ(view.m_nGameNo, 1234);
-  EXPECT_EQ(Stored("GameNo"), "250");
-  EXPECT_EQ(view.m_bNewGame, 0);
-  EXPECT_EQ(GetActiveWindow(), freeCell.Handle());
-}
-
-TEST_F(PanelCommands, RefusedUpdateDoesNotBringFreeCellForward) {
+// A refused number leaves the frame active; an accepted one brings FreeCell forward.
+TEST_F(PanelCommands, UpdateInTheSequenceStoresNothingAndBringsFreeCellForwardUnlessRefused) {
   CNuvariView& view = StartAt("250");
   TitledWindow freeCell("フリーセル ゲーム #250");
   ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
@@ -522,6 +509,14 @@ TEST_F(PanelCommands, RefusedUpdateDoesNotBringFreeCellForward) {
   TypeGameNo("abc");
   Click(IDC_BUTTON_UPDATE);
   EXPECT_EQ(GetActiveWindow(), frame);
+
+  view.m_bNewGame = 0;
+  TypeGameNo("1234");
+  Click(IDC_BUTTON_UPDATE);
+  EXPECT_EQ(view.m_nGameNo, 1234);
+  EXPECT_EQ(Stored("GameNo"), "250");
+  EXPECT_EQ(view.m_bNewGame, 0);
+  EXPECT_EQ(GetActiveWindow(), freeCell.Handle());
 }
 
 // --- FreeCell's position ---
