@@ -169,9 +169,8 @@ TEST_F(SettingsStore, AnEmptyPendingValueEndsTheList) {
 TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
   for (int i = 0; i < 5; ++i) Store(settings_names::PendingName(i).c_str(), std::to_string(10 + i));
   doc.ReadSettings();
-  doc.m_arrPending.erase(doc.m_arrPending.begin() + 1, doc.m_arrPending.begin() + 3);
-  doc.m_nPendingCount = 3;
-  doc.WriteSettings();
+  doc.RemovePending(11);
+  doc.RemovePending(12);
   EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "10");
   EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "13");
   EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "14");

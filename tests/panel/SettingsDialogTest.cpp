@@ -127,26 +127,24 @@ TEST_F(SettingsDialog, RadioIndexCountsOnlyTheRadioButtons) {
   }
 }
 
-TEST_F(SettingsDialog, EmptyPathDoesNotExist) {
-  const INT_PTR result = Run([&](HWND dialog) {
-    ClickIn(dialog, IDOK);
-    EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
-    EXPECT_FALSE(IsClosed(dialog));
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
-    ClickIn(dialog, IDCANCEL);
-  });
-  EXPECT_EQ(result, IDCANCEL);
-  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
-}
-
-TEST_F(SettingsDialog, MissingFileDoesNotExist) {
-  m_dialog.m_strPath = m_folder + "\\no-such\\freecell.exe";
-  Run([&](HWND dialog) {
-    ClickIn(dialog, IDOK);
-    EXPECT_FALSE(IsClosed(dialog));
-    ClickIn(dialog, IDCANCEL);
-  });
-  EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
+TEST_F(SettingsDialog, EmptyOrMissingPathDoesNotExist) {
+  for (const std::string& path : {std::string(), m_folder + "\\no-such\\freecell.exe"}) {
+    SCOPED_TRACE(path);
+    m_boxes.boxes.clear();
+    m_dialog.m_strPath = path;
+    m_dialog.m_editWinCount = {};
+    m_dialog.m_spinWinCount = {};
+    EXPECT_EQ(Run([&](HWND dialog) {
+                ClickIn(dialog, IDOK);
+                EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
+                EXPECT_FALSE(IsClosed(dialog));
+                EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
+                ClickIn(dialog, IDCANCEL);
+              }),
+              IDCANCEL);
+    ASSERT_EQ(m_boxes.boxes.size(), 1u);
+    EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  }
 }
 
 TEST_F(SettingsDialog, BareNameIsFoundInTheWindowsFolder) {

@@ -291,32 +291,26 @@ TEST_F(MoveQuestion, IdleRowChoosesTheButton) {
   }
 }
 
-TEST_F(MoveQuestion, AnsweredOnEverySecondTickWhileItStays) {
-  Game();
-  FakeWindow& question = Make("空の列に移動");
-  HWND column = question.AddButton("列を移動する(&C)");
-  std::vector<int> latch;
-  for (int i = 0; i < 4; ++i) {
-    TickAndPump();
-    latch.push_back(view->m_bMoveArmed);
+// While the question stays the latch alternates, answered or not (IdleRow 2 never answers).
+TEST_F(MoveQuestion, AnsweredOnEverySecondTickWhileItStaysAndTheLatchAlternates) {
+  for (const auto& [idleRow, columnClicks] : {std::pair{0, 2}, std::pair{2, 0}}) {
+    SCOPED_TRACE(idleRow);
+    windows.clear();
+    view->m_bMoveArmed = 1;
+    Game();
+    FakeWindow& question = Make("空の列に移動");
+    HWND column = question.AddButton("列を移動する(&C)");
+    HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
+    view->m_nIdleRow = idleRow;
+    std::vector<int> latch;
+    for (int i = 0; i < 4; ++i) {
+      TickAndPump();
+      latch.push_back(view->m_bMoveArmed);
+    }
+    EXPECT_EQ(question.Clicks(column), columnClicks);
+    EXPECT_EQ(question.Clicks(one), 0);
+    EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
   }
-  EXPECT_EQ(question.Clicks(column), 2);
-  EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
-}
-
-TEST_F(MoveQuestion, IdleRowTwoNeverAnswersAndTheLatchAlternates) {
-  Game();
-  FakeWindow& question = Make("空の列に移動");
-  HWND column = question.AddButton("列を移動する(&C)");
-  HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
-  view->m_nIdleRow = 2;
-  std::vector<int> latch;
-  for (int i = 0; i < 4; ++i) {
-    TickAndPump();
-    latch.push_back(view->m_bMoveArmed);
-  }
-  EXPECT_EQ(question.Clicks(column) + question.Clicks(one), 0);
-  EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
 }
 
 TEST_F(MoveQuestion, TheFullWidthQuestionNeedsItsFullStops) {
