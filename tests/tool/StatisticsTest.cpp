@@ -62,24 +62,20 @@ TEST_F(KitStatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
       << file;
 }
 
-TEST_F(KitStatisticsTest, Windows95ValueLongerThanFourBytesKeepsItsInitialValue) {
-  UseFamily(WindowsFamily::Windows95);
-  WriteCounter("wins", {7, 0, 0, 0, 0});
-  WriteCounter("quick", {1, 0, 0, 0, 0, 0, 0, 0}, REG_QWORD);
-  m_dialog->LoadFromRegistry();
-  EXPECT_EQ(Record().wins, 0);
-  EXPECT_EQ(Record().quick, -1);
-}
-
-// Mended: a shorter value kept the high bytes of the value read before it.
-TEST_F(KitStatisticsTest, Windows95ValueShorterThanFourBytesIsZeroExtended) {
+// Longer than four bytes: the initial value stays. Mended: a shorter value kept the high bytes of
+// the value read before it; it is zero-extended.
+TEST_F(KitStatisticsTest, Windows95ValuesLongerThanFourBytesAreSkippedAndShorterOnesZeroExtended) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("losses", {0x44, 0x33, 0x22, 0x11});
   WriteCounter("lost", {5});
   WriteCounter("streak", {0x01, 0x02}, REG_BINARY);
+  WriteCounter("wins", {7, 0, 0, 0, 0});
+  WriteCounter("quick", {1, 0, 0, 0, 0, 0, 0, 0}, REG_QWORD);
   m_dialog->LoadFromRegistry();
   EXPECT_EQ(Record().lost, 5);
   EXPECT_EQ(Record().streak, 0x0201);
+  EXPECT_EQ(Record().wins, 0);
+  EXPECT_EQ(Record().quick, -1);
 }
 
 TEST_F(KitStatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
