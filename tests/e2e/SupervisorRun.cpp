@@ -71,6 +71,11 @@ bool SupervisorRun::Close() {
   return WaitForExit(kStepMs);
 }
 
+void SupervisorRun::Kill() {
+  if (m_nuvari) m_nuvari->Terminate();
+  EndStrayFreeCells();
+}
+
 bool SupervisorRun::WaitForExit(DWORD timeoutMs) const {
   return m_nuvari && m_nuvari->WaitForExit(timeoutMs).has_value();
 }

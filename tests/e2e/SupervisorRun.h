@@ -41,11 +41,15 @@ class SupervisorRun {
   std::optional<std::string> AnswerBox();
   // Closes Nuvari as the player does; true when it ended within the limit.
   bool Close();
+  // Ends Nuvari at once, as a power cut or the task manager would (no store, no closing of
+  // FreeCell), then the FreeCell it left behind. The registry stays as Nuvari left it.
+  void Kill();
   bool WaitForExit(DWORD timeoutMs) const;
 
   // Waits until the stand-in logged this line count times.
   bool WaitForCount(const std::string& line, int count, DWORD timeoutMs = kStepMs) const;
   int Count(const std::string& line) const;
+  std::vector<std::string> LogLines() const { return m_log.Lines(); }
   // Position of the first line equal to line at or after from; -1 when none.
   int Find(const std::string& line, int from = 0) const;
   // FreeCell's main window while a deal is in play (its title starts with the text).
