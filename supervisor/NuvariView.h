@@ -129,6 +129,7 @@ class CNuvariView : public fw::CFormView, public CWindowFinder {
   bool AnswerFreeCellBox(const CWindowSnapshot& desktop, HWND game);
   bool AnswerGameOver(const CWindowSnapshot& desktop);
   bool AnswerWinBox(HWND box);
+  void CreditWin();
   bool PressYes(HWND box);
   void AnswerMoveQuestion(const CWindowSnapshot& desktop);
   // FreeCell's restored position into Top/Left (not stored here), then WM_CLOSE.

@@ -167,10 +167,7 @@ bool CNuvariView::AnswerGameOver(const CWindowSnapshot& desktop) {
 
 bool CNuvariView::AnswerWinBox(HWND box) {
   if (m_bGameOverArmed == 1) {
-    if (m_nRetryNo != 0)
-      RetirePending();
-    else
-      AdvanceGame();
+    CreditWin();
     m_bGameOverArmed = 0;
     return true;
   }
@@ -186,6 +183,17 @@ bool CNuvariView::AnswerWinBox(HWND box) {
     }
   }
   return PressYes(box);
+}
+
+void CNuvariView::CreditWin() {
+  // The win belongs to the deal typed into FreeCell. Pend or Try pressed after the win but before
+  // this tick has moved the panel on already: the win must not skip the next deal or retire a
+  // pending deal unplayed. Nothing typed since the start: the deal in play is the panel's.
+  const int won = m_nEnteredGameNo;
+  if (m_nRetryNo != 0 && (won == 0 || won == m_nRetryNo))
+    RetirePending();
+  else if (won == 0 || won == m_nGameNo)
+    AdvanceGame();
 }
 
 bool CNuvariView::PressYes(HWND box) {

@@ -74,6 +74,33 @@ TEST_F(GameOver, AWinWhileTryingRetiresThePendingDeal) {
   EXPECT_EQ(view->m_nRetryNo, 0) << "the only pending deal was won";
 }
 
+// The player presses Pend or Try in the moment between FreeCell's win and the tick that sees
+// it: the win is the typed deal's, whatever the panel shows by then.
+TEST_F(GameOver, PendPressedBeforeTheWinIsSeenDoesNotSkipTheNextDeal) {
+  view->m_nGameNo = 7;
+  TypeDeal();
+  Over("あなたの勝ちです");
+  view->OnButtonPend();
+  ASSERT_EQ(view->m_nGameNo, 8);
+  Tick();  // the new-game request
+  Tick();  // the win box
+  EXPECT_EQ(view->m_nGameNo, 8) << "deal 8 comes next";
+}
+
+TEST_F(GameOver, TryPressedBeforeTheWinIsSeenKeepsThePendingDeal) {
+  view->m_nGameNo = 7;
+  TypeDeal();
+  Over("あなたの勝ちです");
+  SendMessageA(view->GetDlgItem(IDC_PENDING_LIST), LB_SETCURSEL, 0, 0);
+  view->OnButtonTry();
+  ASSERT_EQ(view->m_nRetryNo, 5);
+  Tick();
+  Tick();
+  EXPECT_EQ(view->m_nGameNo, 8) << "the won deal 7 moves the sequence on";
+  EXPECT_EQ(view->m_nRetryNo, 5) << "deal 5 is still to be played";
+  EXPECT_EQ(SendMessageA(view->GetDlgItem(IDC_PENDING_LIST), LB_GETCOUNT, 0, 0), 1);
+}
+
 TEST_F(GameOver, ALostDealIsAnsweredAndChangesNothing) {
   view->m_nGameNo = 7;
   view->m_nRetryNo = 0;
