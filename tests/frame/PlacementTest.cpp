@@ -8,6 +8,7 @@
 #include "FrameSession.h"
 #include "PersistentFrame.h"
 #include "RegistryScope.h"
+#include "TitledWindow.h"
 
 namespace frametest {
 namespace {
@@ -28,24 +29,6 @@ long StoredFlag(const char* name) {
   std::memcpy(&number, value->bytes.data(), 4);
   return static_cast<long>(number);
 }
-
-// A top-level window of the test's own that can hold the activation.
-class OtherWindow {
- public:
-  OtherWindow() {
-    m_window = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 100, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(m_window);
-    SetActiveWindow(m_window);
-  }
-  ~OtherWindow() { DestroyWindow(m_window); }
-  OtherWindow(const OtherWindow&) = delete;
-  OtherWindow& operator=(const OtherWindow&) = delete;
-  HWND get() const { return m_window; }
-
- private:
-  HWND m_window;
-};
 
 class PlacementTest : public FrameTest {};
 
@@ -116,13 +99,16 @@ TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutAct
   EXPECT_EQ(StoredFlag("max"), 0);
   EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
 
-  OtherWindow other;
+  // A window of the test's own holds the activation.
+  const nuvari::test::TitledWindow other("other", true);
+  SetForegroundWindow(other.Handle());
+  SetActiveWindow(other.Handle());
   Pump(app);
-  ASSERT_EQ(GetActiveWindow(), other.get());
+  ASSERT_EQ(GetActiveWindow(), other.Handle());
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
   EXPECT_TRUE(IsIconic(session.Window()));
-  EXPECT_EQ(GetActiveWindow(), other.get());
+  EXPECT_EQ(GetActiveWindow(), other.Handle());
   // Restored, it stands where it stood.
   ShowWindow(session.Window(), SW_RESTORE);
   Pump(app);
