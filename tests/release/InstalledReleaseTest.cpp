@@ -8,9 +8,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <map>
+#include <cstring>
 #include <string>
 
 #include "ChildProcess.h"
@@ -39,30 +38,6 @@ std::string FreshFolder() {
   char temp[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, temp);
   return std::string(temp) + "Nuvari release " + std::to_string(GetTickCount64());
-}
-
-// Every value under the key and its subkeys: "subkey\name" -> type and bytes.
-using RegistryTree = std::map<std::string, nuvari::test::RegistryValue>;
-void ReadTree(const std::string& path, const std::string& prefix, RegistryTree& tree) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
-  char name[512];
-  for (DWORD i = 0;; ++i) {
-    DWORD size = sizeof(name);
-    if (RegEnumValueA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    tree[prefix + name] = nuvari::test::ReadRegistryValue(path, name).value_or(nuvari::test::RegistryValue{});
-  }
-  for (DWORD i = 0;; ++i) {
-    DWORD size = sizeof(name);
-    if (RegEnumKeyExA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    ReadTree(path + "\\" + name, prefix + name + "\\", tree);
-  }
-  RegCloseKey(key);
-}
-bool SameTree(const RegistryTree& a, const RegistryTree& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-    return x.first == y.first && x.second.type == y.second.type && x.second.bytes == y.second.bytes;
-  });
 }
 
 // Starts the installed Nuvari with the stand-in as its FreeCell: its window comes, F1 shows a topic
@@ -113,12 +88,14 @@ TEST(InstalledRelease, InstallsRunsAndUninstallsLeavingTheSettings) {
   const auto size = nuvari::test::ReadRegistryValue(kUninstallKey, "EstimatedSize");
   ASSERT_TRUE(size.has_value());
   EXPECT_EQ(size->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_GT(size->bytes.size() == 4 ? *reinterpret_cast<const DWORD*>(size->bytes.data()) : 0u, 100u) << "KiB";
+  ASSERT_EQ(size->bytes.size(), 4u);
+  DWORD kib = 0;
+  std::memcpy(&kib, size->bytes.data(), 4);
+  EXPECT_GT(kib, 100u) << "the programs and the help file take several hundred KiB";
 
   RunInstalledNuvari(folder);
-  RegistryTree before;
-  ReadTree(nuvari::test::RegistryScope::kRoot, "", before);
-  ASSERT_FALSE(before.empty()) << "no settings to keep";
+  const nuvari::test::RegistryTree before = nuvari::test::ReadRegistryTree(nuvari::test::RegistryScope::kRoot);
+  ASSERT_EQ(before.count("FreeCell\\GameNo"), 1u) << "the installed Nuvari stored no settings of its own";
 
   // The uninstaller copies itself away and returns at once: its work is awaited by its effect.
   ChildProcess uninstall("\"" + folder + "\\Uninstall.exe\" /S");
@@ -126,9 +103,8 @@ TEST(InstalledRelease, InstallsRunsAndUninstallsLeavingTheSettings) {
   EXPECT_TRUE(PollUntil(kStepMs, [&] { return !Exists(folder) && !nuvari::test::RegistryKeyExists(kUninstallKey); }))
       << "the folder or the uninstall entry is still there";
   EXPECT_FALSE(Exists(startMenu)) << "the Start-menu folder is still there";
-  RegistryTree after;
-  ReadTree(nuvari::test::RegistryScope::kRoot, "", after);
-  EXPECT_TRUE(SameTree(after, before)) << "the uninstaller changed the player's settings";
+  EXPECT_TRUE(nuvari::test::ReadRegistryTree(nuvari::test::RegistryScope::kRoot) == before)
+      << "the uninstaller changed the player's settings";
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nuvari::test {
 
@@ -23,6 +25,7 @@ inline bool RegistryKeyExists(const std::string& path) {
 struct RegistryValue {
   DWORD type = 0;
   std::string bytes;
+  bool operator==(const RegistryValue&) const = default;
 };
 inline std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath, const std::string& name) {
   HKEY key = nullptr;
@@ -48,6 +51,34 @@ inline std::optional<std::string> ReadRegistryText(const std::string& keyPath, c
   std::string text = value->bytes;
   if (!text.empty() && text.back() == '\0') text.pop_back();
   return text;
+}
+
+// Names of the key's values or of its subkeys, in the registry's order; none when the key is missing.
+inline std::vector<std::string> RegistryNames(const std::string& keyPath, bool subkeys = false) {
+  std::vector<std::string> names;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+  for (DWORD index = 0;; ++index) {
+    char name[256] = {};  // the names of these keys are short
+    DWORD size = sizeof name;
+    const LONG status = subkeys ? RegEnumKeyExA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr)
+                                : RegEnumValueA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
+    if (status != ERROR_SUCCESS) break;
+    names.emplace_back(name, size);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
+// Every value under the key and its subkeys, as stored: "subkey\\name" -> type and bytes.
+using RegistryTree = std::map<std::string, RegistryValue>;
+inline RegistryTree ReadRegistryTree(const std::string& keyPath, const std::string& prefix = {}) {
+  RegistryTree tree;
+  for (const std::string& name : RegistryNames(keyPath))
+    if (auto value = ReadRegistryValue(keyPath, name)) tree[prefix + name] = *value;
+  for (const std::string& subkey : RegistryNames(keyPath, true))
+    tree.merge(ReadRegistryTree(keyPath + "\\" + subkey, prefix + subkey + "\\"));
+  return tree;
 }
 
 inline void WriteRegistryText(const std::string& keyPath, const std::string& name, const std::string& text) {

@@ -44,28 +44,22 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::vector<std::string> DescribeKey(const std::string& keyPath) {
+  if (!nuvari::test::RegistryKeyExists(keyPath)) return {"(no key)"};
   std::vector<std::string> values;
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {"(no key)"};
-  for (DWORD index = 0;; ++index) {
-    char name[256] = {};  // value names of these keys are short
-    DWORD nameSize = sizeof name;
-    DWORD type = 0;
-    if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) break;
+  for (const std::string& name : nuvari::test::RegistryNames(keyPath)) {
     const auto value = nuvari::test::ReadRegistryValue(keyPath, name);
-    std::string text = std::string(name) + "=";
-    if (type == REG_DWORD && value && value->bytes.size() == 4) {
+    std::string text = name + "=";
+    if (value && value->type == REG_DWORD && value->bytes.size() == 4) {
       DWORD number = 0;
       memcpy(&number, value->bytes.data(), 4);
       text += "dword:" + std::to_string(static_cast<long>(static_cast<LONG>(number)));
-    } else if (type == REG_SZ) {
+    } else if (value && value->type == REG_SZ) {
       text += nuvari::test::ReadRegistryText(keyPath, name).value_or("?");
     } else {
-      text += "type" + std::to_string(type);
+      text += "type" + std::to_string(value ? value->type : 0);
     }
     values.push_back(text);
   }
-  RegCloseKey(key);
   // The registry enumerates values in an order of its own (Wine: sorted by name).
   std::sort(values.begin(), values.end());
   return values;
