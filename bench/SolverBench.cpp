@@ -44,7 +44,7 @@ class Stopwatch {
 
 std::string List(const std::vector<int>& deals) {
   std::string text;
-  for (int deal : deals) text += " " + std::to_string(deal);
+  for (int deal : deals) text.append(" ").append(std::to_string(deal));
   return text.empty() ? " none" : text;
 }
 
