@@ -57,8 +57,9 @@ BOOL CToolBar::LoadToolBar(UINT resourceId) {
   std::vector<TBBUTTON> buttons;
   int image = 0;
   for (UINT command : commands)  // a gap is a separator; each button takes the next image
-    buttons.push_back(command == 0 ? TBBUTTON{kGapWidth, 0, 0, BTNS_SEP}
-                                   : TBBUTTON{image++, static_cast<int>(command), TBSTATE_ENABLED, BTNS_BUTTON});
+    buttons.push_back(command == 0
+                          ? TBBUTTON{kGapWidth, 0, 0, BTNS_SEP, {}, 0, 0}
+                          : TBBUTTON{image++, static_cast<int>(command), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0});
   const int cx = resource->width;
   const int cy = resource->height;
   if (cx <= 0 || info.bmWidth < image * cx || info.bmHeight < cy) return FALSE;
