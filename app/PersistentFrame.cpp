@@ -103,6 +103,5 @@ void CPersistentFrame::StoreBar(UINT childId, const std::string& entry) {
   // A bar that does not exist leaves its value as it was.
   HWND bar = FindDescendant(childId);
   if (!bar) return;
-  const bool visible = (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) != 0;
-  App().WriteProfileInt(m_strSection, entry, visible ? 1 : 0);
+  App().WriteProfileInt(m_strSection, entry, IsBarShown(bar) ? 1 : 0);
 }

@@ -5,31 +5,34 @@
 #include "Wnd.h"
 
 namespace fw {
+namespace {
 
 const char kTextNotAnInteger[] = "整数を入力してください。";
 const char kTextIntegerRange[] = "%1 から %2 までの整数を入力してください。";
 
 std::string FormatRangeMessage(int minimum, int maximum) {
   std::string text = kTextIntegerRange;
-  const auto replace = [&text](const std::string& marker, const std::string& value) {
-    const std::size_t at = text.find(marker);
-    if (at != std::string::npos) text.replace(at, marker.size(), value);
-  };
-  replace("%1", nuvari::FormatInt(minimum));
-  replace("%2", nuvari::FormatInt(maximum));
+  text.replace(text.find("%1"), 2, nuvari::FormatInt(minimum));
+  text.replace(text.find("%2"), 2, nuvari::FormatInt(maximum));
   return text;
 }
 
-HWND CDataExchange::PrepareCtrl(int id) {
-  m_lastControl = m_dialog.GetDlgItem(id);
-  m_lastIsEdit = false;
-  return m_lastControl;
+// The group runs from the first button to the next control that starts a group; only its radio
+// buttons count, so a check box or edit inside the group takes no index.
+template <class Visit>
+void ForEachRadioInGroup(HWND first, Visit visit) {
+  int position = 0;
+  for (HWND control = first; control; control = GetWindow(control, GW_HWNDNEXT)) {
+    if (control != first && (GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
+    if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) visit(control, position++);
+  }
 }
 
-HWND CDataExchange::PrepareEditCtrl(int id) {
-  PrepareCtrl(id);
-  m_lastIsEdit = true;
-  return m_lastControl;
+}  // namespace
+
+HWND CDataExchange::PrepareCtrl(int id, bool edit) {
+  m_lastIsEdit = edit;
+  return m_lastControl = m_dialog.GetDlgItem(id);
 }
 
 void CDataExchange::Fail() {
@@ -45,7 +48,7 @@ void DDX_Control(CDataExchange& dx, int id, CControlHandle& control) {
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::string& value) {
-  HWND control = dx.PrepareEditCtrl(id);
+  HWND control = dx.PrepareCtrl(id, true);
   if (dx.m_bSaveAndValidate)
     value = GetWindowTextString(control);
   else
@@ -53,7 +56,7 @@ void DDX_Text(CDataExchange& dx, int id, std::string& value) {
 }
 
 void DDX_Text(CDataExchange& dx, int id, int& value) {
-  HWND control = dx.PrepareEditCtrl(id);
+  HWND control = dx.PrepareCtrl(id, true);
   if (!dx.m_bSaveAndValidate) {
     SetWindowTextA(control, nuvari::FormatInt(value).c_str());
     return;
@@ -66,36 +69,14 @@ void DDX_Text(CDataExchange& dx, int id, int& value) {
   value = *number;
 }
 
-namespace {
-
-bool IsRadioButton(HWND control) {
-  return (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
-}
-
-// The group runs from the first button to the next control that starts a group; only its radio
-// buttons count, so a check box or edit inside the group takes no index.
-template <class Visit>
-void ForEachRadioInGroup(HWND first, Visit visit) {
-  int position = 0;
-  for (HWND control = first; control; control = GetWindow(control, GW_HWNDNEXT)) {
-    if (control != first && (GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
-    if (IsRadioButton(control)) visit(control, position++);
-  }
-}
-
-}  // namespace
-
 void DDX_Radio(CDataExchange& dx, int firstId, int& index) {
-  HWND first = dx.PrepareCtrl(firstId);
-  if (!dx.m_bSaveAndValidate) {
-    ForEachRadioInGroup(first, [index](HWND button, int position) {
+  const bool save = dx.m_bSaveAndValidate;
+  if (save) index = -1;
+  ForEachRadioInGroup(dx.PrepareCtrl(firstId), [save, &index](HWND button, int position) {
+    if (!save)
       SendMessageA(button, BM_SETCHECK, position == index ? BST_CHECKED : BST_UNCHECKED, 0);
-    });
-    return;
-  }
-  index = -1;
-  ForEachRadioInGroup(first, [&index](HWND button, int position) {
-    if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) index = position;
+    else if (SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED)
+      index = position;
   });
 }
 

@@ -21,8 +21,8 @@ class CDataExchange {
   CWnd& m_dialog;
   const bool m_bSaveAndValidate;
 
-  HWND PrepareCtrl(int id);
-  HWND PrepareEditCtrl(int id);
+  // The control the next failure concerns.
+  HWND PrepareCtrl(int id, bool edit = false);
   // Focus on the last prepared control (its text selected when it is an edit), then stop.
   [[noreturn]] void Fail();
 
@@ -44,11 +44,5 @@ void DDX_Text(CDataExchange& dx, int id, int& value);
 void DDX_Radio(CDataExchange& dx, int firstId, int& index);
 void DDX_Check(CDataExchange& dx, int id, int& value);
 void DDV_MinMaxInt(CDataExchange& dx, int value, int minimum, int maximum);
-
-// The framework's fixed texts.
-extern const char kTextNotAnInteger[];   // "整数を入力してください。"
-extern const char kTextIntegerRange[];   // "%1 から %2 までの整数を入力してください。"
-// The range message with %1 and %2 put in.
-std::string FormatRangeMessage(int minimum, int maximum);
 
 }  // namespace fw

@@ -4,11 +4,6 @@
 
 namespace fw {
 
-const MessageMap& CDialog::ClassMessageMap() {
-  static const MessageMap map(&CWnd::ClassMessageMap(), {});
-  return map;
-}
-
 INT_PTR CDialog::DoModal() {
   HWND owner = m_hParent;
   if (!owner && GetApp()) owner = GetApp()->GetActiveOwner();
@@ -22,22 +17,18 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-  if (!UpdateData(TRUE)) return;
-  EndDialog(IDOK);
+  if (UpdateData(TRUE)) EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 bool CDialog::OnDialogCommand(UINT id) {
-  if (id == IDOK) {
+  if (id != IDOK && id != IDCANCEL) return false;
+  if (id == IDOK)
     OnOK();
-    return true;
-  }
-  if (id == IDCANCEL) {
+  else
     OnCancel();
-    return true;
-  }
-  return false;
+  return true;
 }
 
 }  // namespace fw

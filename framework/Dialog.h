@@ -21,9 +21,6 @@ class CDialog : public CWnd {
 
   const UINT m_nIDTemplate;
 
-  static const MessageMap& ClassMessageMap();
-  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
-
  protected:
   // Members to controls.
   BOOL OnInitDialog() override;

@@ -7,7 +7,8 @@
 
 namespace fw {
 
-CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, DocumentFactory document, FrameFactory frame, ViewFactory view)
+CSingleDocTemplate::CSingleDocTemplate(UINT resourceId, Factory<CDocument> document, Factory<CFrameWnd> frame,
+                                       Factory<CView> view)
     : m_nIDResource(resourceId),
       m_createDocument(std::move(document)),
       m_createFrame(std::move(frame)),
@@ -19,16 +20,12 @@ BOOL CSingleDocTemplate::OpenNewDocument(CWinApp& app) {
   m_pDocument = m_createDocument();
   m_pFrame = m_createFrame();
   CCreateContext context{m_createView, m_pDocument.get()};
-  if (!m_pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW, &context)) {
-    CloseAll();
-    return FALSE;
-  }
-  if (!m_pDocument->OnNewDocument()) {
+  if (!m_pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW, &context) || !m_pDocument->OnNewDocument()) {
     CloseAll();
     return FALSE;
   }
   app.m_pMainWnd = m_pFrame.get();
-  m_pFrame->InitialUpdateFrame(TRUE);
+  m_pFrame->InitialUpdateFrame();
   return TRUE;
 }
 

@@ -15,11 +15,10 @@ class CWinApp;
 
 class CSingleDocTemplate {
  public:
-  using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
-  using FrameFactory = std::function<std::unique_ptr<CFrameWnd>()>;
-  using ViewFactory = std::function<std::unique_ptr<CView>()>;
+  template <class T>
+  using Factory = std::function<std::unique_ptr<T>()>;
 
-  CSingleDocTemplate(UINT resourceId, DocumentFactory document, FrameFactory frame, ViewFactory view);
+  CSingleDocTemplate(UINT resourceId, Factory<CDocument> document, Factory<CFrameWnd> frame, Factory<CView> view);
   ~CSingleDocTemplate();
 
   // Document; frame created hidden with its view; the document's new-document step (which
@@ -28,14 +27,13 @@ class CSingleDocTemplate {
   // The frame and its view first, the document last.
   void CloseAll();
 
-  CDocument* GetDocument() const { return m_pDocument.get(); }
   CFrameWnd* GetFrame() const { return m_pFrame.get(); }
 
  private:
   UINT m_nIDResource;
-  DocumentFactory m_createDocument;
-  FrameFactory m_createFrame;
-  ViewFactory m_createView;
+  Factory<CDocument> m_createDocument;
+  Factory<CFrameWnd> m_createFrame;
+  Factory<CView> m_createView;
   std::unique_ptr<CDocument> m_pDocument;
   std::unique_ptr<CFrameWnd> m_pFrame;
 };

@@ -24,9 +24,8 @@ std::optional<std::string> FolderFrom(UINT (WINAPI* query)(LPSTR, UINT)) {
 
 bool FileExists(const std::string& path) {
   if (path.empty() || path.find_first_of("?*") != std::string::npos) return false;
-  const char last = path.back();
-  if (last == '\\' || last == '/') return IsDriveRoot(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  const bool folderName = path.back() == '\\' || path.back() == '/';
+  return (!folderName || IsDriveRoot(path)) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::optional<std::string> WindowsDirectory() { return FolderFrom(&GetWindowsDirectoryA); }

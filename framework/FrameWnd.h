@@ -31,14 +31,14 @@ class CFrameWnd : public CWnd {
   // Creates the window with menu, icon and accelerators of resourceId, and its view.
   BOOL LoadFrame(UINT resourceId, DWORD style, CCreateContext* context);
   // Chance to change style and title before the window exists.
-  virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
+  virtual BOOL PreCreateWindow(CREATESTRUCTA& /*cs*/) { return TRUE; }
   // Shows the frame (cmdShow -1: as it is, or normal when hidden) and brings it to the top.
   virtual void ActivateFrame(int cmdShow = -1);
   // Bars first, then the view takes what is left of the client area.
   virtual void RecalcLayout();
   // The view's initial update, then the first activation (with the program's show command for
   // the main window).
-  void InitialUpdateFrame(BOOL makeVisible);
+  void InitialUpdateFrame();
 
   CView* GetActiveView() const { return m_pView.get(); }
   // The frame's descendant with the given child id, or null.
@@ -80,10 +80,10 @@ class CFrameWnd : public CWnd {
   void OnNcDestroy();
   void OnAppExit();
 
-  // Show or hide a bar; the View menu checks them while they are visible (FrameWndBars.cpp).
+  // Show or hide a bar; the View menu checks them while they are visible.
   void OnViewToolBar();
   void OnViewStatusBar();
-  // Help commands, all through the application's help file (FrameWndHelp.cpp).
+  // Help commands, all through the application's help file.
   void OnHelpIndex();
   void OnHelpUsing();
   void OnHelp();

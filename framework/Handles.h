@@ -45,7 +45,6 @@ class PaintScope {
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
   HDC dc() const { return m_dc; }
-  const PAINTSTRUCT& paint() const { return m_paint; }
 
  private:
   HWND m_window;

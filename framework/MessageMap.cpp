@@ -29,8 +29,7 @@ bool CCmdTarget::OnCmdMsg(UINT id, UINT code, HWND control) {
 
 bool CCmdTarget::DispatchMapped(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   const MessageEntry* entry = FindEntry(message, 0, 0);
-  if (!entry) return false;
-  const std::optional<LRESULT> handled = entry->handler(*this, wParam, lParam);
+  const MessageResult handled = entry ? entry->handler(*this, wParam, lParam) : std::nullopt;
   if (handled) result = *handled;
   return handled.has_value();
 }

@@ -1,7 +1,7 @@
 // Declarative message maps: each window class lists the messages and commands it handles, with
 // handlers that take decoded values. An entry that does not take its message over (its handler
 // returns false, or the message is one whose default processing always follows) leaves it to the
-// window's default procedure, which the framework then calls. A class declares
+// window's default procedure, which the framework then calls. A class with entries declares
 //     static const fw::MessageMap& ClassMessageMap();
 //     const fw::MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 // and defines the table in its source, chained to its base class's table.
@@ -35,177 +35,87 @@ struct MessageMap {
 };
 
 namespace detail {
-// An entry whose decode(T&, WPARAM, LPARAM) calls the handler and gives the result.
-template <class T, class Decode>
-MessageEntry Entry(UINT message, UINT code, UINT id, Decode decode) {
-  return {message, code, id, [decode](CCmdTarget& t, WPARAM w, LPARAM l) -> MessageResult {
-            return decode(static_cast<T&>(t), w, l);
-          }};
+// An entry whose call(T&, WPARAM, LPARAM) runs the handler and gives the result.
+template <class T, class Call>
+MessageEntry Entry(UINT message, Call call, UINT code = 0, UINT id = 0) {
+  return {message, code, id, [call](CCmdTarget& t, WPARAM w, LPARAM l) { return call(static_cast<T&>(t), w, l); }};
 }
+// What a handler's call makes of its message.
+template <class Call> MessageResult Answered(Call call) { return call(), MessageResult(0); }
+template <class Call> MessageResult DefaultFollows(Call call) { return call(), MessageResult(); }
+// The handler returns false to leave the message to the default procedure.
+template <LRESULT kTaken = 0, class Call>
+MessageResult TakenOrDefault(Call call) { return call() ? MessageResult(kTaken) : std::nullopt; }
+template <class Call> MessageResult Returned(Call call) { return call(); }
+template <class Call> MessageResult HandleReturned(Call call) { return reinterpret_cast<LRESULT>(call()); }
 inline POINT PointOf(LPARAM l) { return {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))}; }
 }  // namespace detail
 
-// A menu command, accelerator, toolbar button or button click.
-template <class T>
-MessageEntry MapCommand(UINT id, void (T::*handler)()) {
-  return detail::Entry<T>(WM_COMMAND, 0, id, [handler](T& t, WPARAM, LPARAM) -> MessageResult { return (t.*handler)(), 0; });
-}
+// Map<Kind>(handler) for one message, or Map<Kind>(message, handler) for any message: the handler's
+// parameters come from WPARAM w and LPARAM l as args says, and outcome (one of detail's above)
+// makes the message's result of its call.
+#define FW_KIND_ENTRY(message, outcome, args)                                                              \
+  return detail::Entry<T>(message, [handler](T& t, [[maybe_unused]] WPARAM w, [[maybe_unused]] LPARAM l) { \
+    return detail::outcome([&] { return (t.*handler) args; });                                             \
+  })
+#define FW_MESSAGE_KIND(Kind, message, outcome, Returns, args, ...) \
+  template <class T>                                                \
+  MessageEntry Map##Kind(Returns (T::*handler)(__VA_ARGS__)) { FW_KIND_ENTRY(message, outcome, args); }
+#define FW_ANY_MESSAGE_KIND(Kind, outcome, Returns, args, ...) \
+  template <class T>                                           \
+  MessageEntry Map##Kind(UINT message, Returns (T::*handler)(__VA_ARGS__)) { FW_KIND_ENTRY(message, outcome, args); }
 
-// A control notification other than a click (LBN_DBLCLK, EN_SETFOCUS, ...).
+// A control notification (LBN_DBLCLK, EN_SETFOCUS, ...); code 0 is a menu command, accelerator,
+// toolbar button or button click.
 template <class T>
 MessageEntry MapControl(UINT code, UINT id, void (T::*handler)()) {
-  return detail::Entry<T>(WM_COMMAND, code, id, [handler](T& t, WPARAM, LPARAM) -> MessageResult { return (t.*handler)(), 0; });
+  return detail::Entry<T>(
+      WM_COMMAND, [handler](T& t, WPARAM, LPARAM) { return detail::Answered([&] { (t.*handler)(); }); }, code, id);
 }
-
-// A message whose handler takes nothing and answers it (WM_DESTROY of a view, WM_PAINT, ...).
 template <class T>
-MessageEntry MapSimple(UINT message, void (T::*handler)()) {
-  return detail::Entry<T>(message, 0, 0, [handler](T& t, WPARAM, LPARAM) -> MessageResult { return (t.*handler)(), 0; });
-}
+MessageEntry MapCommand(UINT id, void (T::*handler)()) { return MapControl(0, id, handler); }
 
-// Likewise, with a handler that returns false to leave the message to the default procedure.
-template <class T>
-MessageEntry MapSimple(UINT message, bool (T::*handler)()) {
-  return detail::Entry<T>(message, 0, 0, [handler](T& t, WPARAM, LPARAM) -> MessageResult {
-    if ((t.*handler)()) return 0;
-    return std::nullopt;
-  });
-}
-
+// A message whose handler takes nothing and answers it (WM_DESTROY of a view, ...), or returns false
+// to leave it to the default procedure (WM_PAINT, ...).
+FW_ANY_MESSAGE_KIND(Simple, Answered, void, ())
+FW_ANY_MESSAGE_KIND(Simple, TakenOrDefault, bool, ())
 // A message whose default processing follows the handler (WM_DESTROY of a frame, WM_NCDESTROY, WM_CANCELMODE).
-template <class T>
-MessageEntry MapNotice(UINT message, void (T::*handler)()) {
-  return detail::Entry<T>(message, 0, 0, [handler](T& t, WPARAM, LPARAM) -> MessageResult {
-    (t.*handler)();
-    return std::nullopt;
-  });
-}
+FW_ANY_MESSAGE_KIND(Notice, DefaultFollows, void, ())
+// A mouse message (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...): the MK_ keys and the point in client coordinates.
+FW_ANY_MESSAGE_KIND(Mouse, TakenOrDefault, bool, (static_cast<UINT>(w), detail::PointOf(l)), UINT keys, POINT client)
 
-template <class T>
-MessageEntry MapTimer(void (T::*handler)(UINT_PTR id)) {
-  return detail::Entry<T>(WM_TIMER, 0, 0,
-                          [handler](T& t, WPARAM w, LPARAM) -> MessageResult { return (t.*handler)(w), 0; });
-}
-
-template <class T>
-MessageEntry MapCreate(int (T::*handler)(CREATESTRUCTA& create)) {
-  return detail::Entry<T>(WM_CREATE, 0, 0, [handler](T& t, WPARAM, LPARAM l) -> MessageResult {
-    return (t.*handler)(*reinterpret_cast<CREATESTRUCTA*>(l));
-  });
-}
-
-// WM_SIZE: the kind of change (SIZE_MINIMIZED, ...) and the new client size.
-template <class T>
-MessageEntry MapSize(void (T::*handler)(UINT type, int cx, int cy)) {
-  return detail::Entry<T>(WM_SIZE, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    return (t.*handler)(static_cast<UINT>(w), static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))), 0;
-  });
-}
-
-// WM_SETFOCUS: the window that lost the focus.
-template <class T>
-MessageEntry MapSetFocus(void (T::*handler)(HWND lost)) {
-  return detail::Entry<T>(WM_SETFOCUS, 0, 0, [handler](T& t, WPARAM w, LPARAM) -> MessageResult {
-    return (t.*handler)(reinterpret_cast<HWND>(w)), 0;
-  });
-}
-
-// WM_ACTIVATE: WA_INACTIVE, WA_ACTIVE or WA_CLICKACTIVE; the default processing follows.
-template <class T>
-MessageEntry MapActivate(void (T::*handler)(UINT state, HWND other, bool minimized)) {
-  return detail::Entry<T>(WM_ACTIVATE, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    (t.*handler)(LOWORD(w), reinterpret_cast<HWND>(l), HIWORD(w) != 0);
-    return std::nullopt;
-  });
-}
-
-// WM_NOTIFY: the handler's result, or nothing to leave the notification to the default procedure.
-template <class T>
-MessageEntry MapNotify(MessageResult (T::*handler)(NMHDR& header)) {
-  return detail::Entry<T>(WM_NOTIFY, 0, 0, [handler](T& t, WPARAM, LPARAM l) -> MessageResult {
-    return (t.*handler)(*reinterpret_cast<NMHDR*>(l));
-  });
-}
-
-// WM_MENUSELECT: the item (its command, or its position for a popup), its MF_ flags and the menu;
-// flags 0xFFFF and no menu when the menu closed.
-template <class T>
-MessageEntry MapMenuSelect(void (T::*handler)(UINT item, UINT flags, HMENU menu)) {
-  return detail::Entry<T>(WM_MENUSELECT, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    return (t.*handler)(LOWORD(w), HIWORD(w), reinterpret_cast<HMENU>(l)), 0;
-  });
-}
-
-// WM_INITMENUPOPUP: the popup about to open, its position, and whether it is the window menu.
-template <class T>
-MessageEntry MapInitMenuPopup(void (T::*handler)(HMENU popup, UINT index, bool windowMenu)) {
-  return detail::Entry<T>(WM_INITMENUPOPUP, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    return (t.*handler)(reinterpret_cast<HMENU>(w), LOWORD(l), HIWORD(l) != 0), 0;
-  });
-}
-
-// A mouse message (WM_LBUTTONDOWN, WM_MOUSEMOVE, ...): the MK_ keys and the point in client
-// coordinates; the handler returns false to leave it to the default procedure.
-template <class T>
-MessageEntry MapMouse(UINT message, bool (T::*handler)(UINT keys, POINT client)) {
-  return detail::Entry<T>(message, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    if ((t.*handler)(static_cast<UINT>(w), detail::PointOf(l))) return 0;
-    return std::nullopt;
-  });
-}
-
-// WM_CAPTURECHANGED: the window that takes the mouse; the default processing follows.
-template <class T>
-MessageEntry MapCaptureChanged(void (T::*handler)(HWND newCapture)) {
-  return detail::Entry<T>(WM_CAPTURECHANGED, 0, 0, [handler](T& t, WPARAM, LPARAM l) -> MessageResult {
-    (t.*handler)(reinterpret_cast<HWND>(l));
-    return std::nullopt;
-  });
-}
-
-// WM_SETCURSOR: the window under the mouse, the hit-test code and the mouse message; the handler
-// returns true when it set the cursor, false to leave it to the default procedure.
-template <class T>
-MessageEntry MapSetCursor(bool (T::*handler)(HWND window, UINT hitTest, UINT message)) {
-  return detail::Entry<T>(WM_SETCURSOR, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    if ((t.*handler)(reinterpret_cast<HWND>(w), LOWORD(l), HIWORD(l))) return TRUE;
-    return std::nullopt;
-  });
-}
-
-// WM_SYSCOMMAND: the handler returns false to leave the command to the default procedure.
-template <class T>
-MessageEntry MapSysCommand(bool (T::*handler)(UINT id, LPARAM lParam)) {
-  return detail::Entry<T>(WM_SYSCOMMAND, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    if ((t.*handler)(static_cast<UINT>(w), l)) return 0;
-    return std::nullopt;
-  });
-}
-
-// WM_VKEYTOITEM, sent by a list box with LBS_WANTKEYBOARDINPUT for each key: the handler returns
-// -1 to leave the key to the list, -2 when it handled it.
-template <class T>
-MessageEntry MapVKeyToItem(int (T::*handler)(UINT key, HWND list)) {
-  return detail::Entry<T>(WM_VKEYTOITEM, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    return (t.*handler)(LOWORD(w), reinterpret_cast<HWND>(l));
-  });
-}
-
-// WM_CONTEXTMENU: the window clicked and the point in screen coordinates; from the keyboard the
-// point is (-1, -1).
-template <class T>
-MessageEntry MapContextMenu(void (T::*handler)(HWND window, POINT screen)) {
-  return detail::Entry<T>(WM_CONTEXTMENU, 0, 0, [handler](T& t, WPARAM w, LPARAM l) -> MessageResult {
-    return (t.*handler)(reinterpret_cast<HWND>(w), detail::PointOf(l)), 0;
-  });
-}
-
-template <class T>
-MessageEntry MapQueryDragIcon(HCURSOR (T::*handler)()) {
-  return detail::Entry<T>(WM_QUERYDRAGICON, 0, 0, [handler](T& t, WPARAM, LPARAM) -> MessageResult {
-    return reinterpret_cast<LRESULT>((t.*handler)());
-  });
-}
+FW_MESSAGE_KIND(Timer, WM_TIMER, Answered, void, (w), UINT_PTR id)
+FW_MESSAGE_KIND(Create, WM_CREATE, Returned, int, (*reinterpret_cast<CREATESTRUCTA*>(l)), CREATESTRUCTA& create)
+// The kind of change (SIZE_MINIMIZED, ...) and the new client size.
+FW_MESSAGE_KIND(Size, WM_SIZE, Answered, void, (static_cast<UINT>(w), static_cast<short>(LOWORD(l)),
+                static_cast<short>(HIWORD(l))), UINT type, int cx, int cy)
+FW_MESSAGE_KIND(SetFocus, WM_SETFOCUS, Answered, void, (reinterpret_cast<HWND>(w)), HWND lost)
+// WA_INACTIVE, WA_ACTIVE or WA_CLICKACTIVE.
+FW_MESSAGE_KIND(Activate, WM_ACTIVATE, DefaultFollows, void, (LOWORD(w), reinterpret_cast<HWND>(l), HIWORD(w) != 0),
+                UINT state, HWND other, bool minimized)
+// The handler's result, or nothing to leave the notification to the default procedure.
+FW_MESSAGE_KIND(Notify, WM_NOTIFY, Returned, MessageResult, (*reinterpret_cast<NMHDR*>(l)), NMHDR& header)
+// The item (its command, or its position for a popup), its MF_ flags and the menu; flags 0xFFFF and
+// no menu when the menu closed.
+FW_MESSAGE_KIND(MenuSelect, WM_MENUSELECT, Answered, void, (LOWORD(w), HIWORD(w), reinterpret_cast<HMENU>(l)),
+                UINT item, UINT flags, HMENU menu)
+// The popup about to open, its position, and whether it is the window menu.
+FW_MESSAGE_KIND(InitMenuPopup, WM_INITMENUPOPUP, Answered, void,
+                (reinterpret_cast<HMENU>(w), LOWORD(l), HIWORD(l) != 0), HMENU popup, UINT index, bool windowMenu)
+FW_MESSAGE_KIND(CaptureChanged, WM_CAPTURECHANGED, DefaultFollows, void, (reinterpret_cast<HWND>(l)), HWND newCapture)
+// The window under the mouse, the hit-test code and the mouse message; true when the handler set the cursor.
+FW_MESSAGE_KIND(SetCursor, WM_SETCURSOR, TakenOrDefault<TRUE>, bool, (reinterpret_cast<HWND>(w), LOWORD(l), HIWORD(l)),
+                HWND window, UINT hitTest, UINT message)
+FW_MESSAGE_KIND(SysCommand, WM_SYSCOMMAND, TakenOrDefault, bool, (static_cast<UINT>(w), l), UINT id, LPARAM lParam)
+// Sent by a list box with LBS_WANTKEYBOARDINPUT for each key: -1 leaves the key to the list, -2 says it was handled.
+FW_MESSAGE_KIND(VKeyToItem, WM_VKEYTOITEM, Returned, int, (LOWORD(w), reinterpret_cast<HWND>(l)), UINT key, HWND list)
+// The window clicked and the point in screen coordinates; from the keyboard the point is (-1, -1).
+FW_MESSAGE_KIND(ContextMenu, WM_CONTEXTMENU, Answered, void, (reinterpret_cast<HWND>(w), detail::PointOf(l)),
+                HWND window, POINT screen)
+FW_MESSAGE_KIND(QueryDragIcon, WM_QUERYDRAGICON, HandleReturned, HCURSOR, ())
+#undef FW_ANY_MESSAGE_KIND
+#undef FW_MESSAGE_KIND
+#undef FW_KIND_ENTRY
 
 // Base of every class that answers messages or commands.
 class CCmdTarget {

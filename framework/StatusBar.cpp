@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "FrameworkIds.h"
 #include "Handles.h"
 #include "WinApp.h"
@@ -41,15 +39,12 @@ BOOL CStatusBar::Create(CWnd& parent, UINT childId) {
 
 BOOL CStatusBar::SetIndicators(const std::vector<UINT>& ids) {
   if (!m_hWnd || ids.empty()) return FALSE;
-  std::vector<Pane> panes;
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    Pane pane{ids[i], {}, 0};
-    if (i > 0) {
-      pane.text = LoadResourceString(ids[i]);
-      if (pane.text.empty()) return FALSE;
-      pane.width = TextWidth(pane.text) + kIndicatorPadding;
-    }
-    panes.push_back(pane);
+  std::vector<Pane> panes{{ids[0], {}, 0}};
+  for (std::size_t i = 1; i < ids.size(); ++i) {
+    std::string text = LoadResourceString(ids[i]);
+    if (text.empty()) return FALSE;
+    const int width = TextWidth(text) + kIndicatorPadding;
+    panes.push_back({ids[i], std::move(text), width});
   }
   m_panes = std::move(panes);
   LayoutPanes();
@@ -77,10 +72,7 @@ void CStatusBar::LayoutPanes() {
   // The control takes the right edge of each pane.
   std::vector<int> edges;
   int right = 0;
-  for (const Pane& pane : m_panes) {
-    right += pane.width;
-    edges.push_back(right);
-  }
+  for (const Pane& pane : m_panes) edges.push_back(right += pane.width);
   SendMessageA(m_hWnd, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
@@ -90,23 +82,14 @@ void CStatusBar::SetPaneText(int pane, const std::string& text) {
   SendMessageA(m_hWnd, SB_SETTEXTA, flags, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string CStatusBar::GetPaneText(int pane) const {
-  // Some versions of the control count characters here, not bytes: room for two bytes each, and
-  // SB_GETTEXTA copies the whole text without asking for the buffer's size.
-  const LRESULT info = SendMessageA(m_hWnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0);
-  std::string text(2 * static_cast<std::size_t>(LOWORD(info)) + 1, '\0');
-  SendMessageA(m_hWnd, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(std::strlen(text.c_str()));
-  return text;
-}
-
 void CStatusBar::UpdateKeyIndicators() {
   for (std::size_t i = 1; i < m_panes.size(); ++i) {
     const int key = IndicatorKey(m_panes[i].id);
     const bool on = key != 0 && (GetKeyState(key) & 1) != 0;
-    const std::string& wanted = on ? m_panes[i].text : std::string();
     // Setting the same text again would only make the bar flicker.
-    if (GetPaneText(static_cast<int>(i)) != wanted) SetPaneText(static_cast<int>(i), wanted);
+    if (on == m_panes[i].shown) continue;
+    m_panes[i].shown = on;
+    SetPaneText(static_cast<int>(i), on ? m_panes[i].text : std::string());
   }
 }
 

@@ -27,12 +27,12 @@ class CStatusBar : public CWnd {
 
  private:
   void SetPaneText(int pane, const std::string& text);
-  std::string GetPaneText(int pane) const;
 
   struct Pane {
     UINT id;
-    std::string text;  // the indicator's text; unused for the message pane
-    int width;         // pixels; the message pane's is computed
+    std::string text;    // the indicator's text; unused for the message pane
+    int width;           // pixels; the message pane's is computed
+    bool shown = false;  // the indicator's text is on the bar
   };
   int TextWidth(const std::string& text) const;
   std::vector<Pane> m_panes;

@@ -15,35 +15,20 @@ struct ToolBarResourceHeader {
 const LPCSTR kToolBarResourceType = MAKEINTRESOURCEA(241);  // RT_TOOLBAR
 constexpr int kGapWidth = 6;
 
-struct ToolBarResource {
-  SIZE imageSize{};
-  std::vector<UINT> commands;
-};
-
-bool ReadToolBarResource(HINSTANCE instance, UINT resourceId, ToolBarResource& out) {
+// The resource's header, its commands following it; null when the resource is missing or malformed.
+const ToolBarResourceHeader* FindToolBarResource(HINSTANCE instance, UINT resourceId) {
   HRSRC info = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), kToolBarResourceType);
-  if (!info) return false;
-  HGLOBAL loaded = LoadResource(instance, info);
+  HGLOBAL loaded = info ? LoadResource(instance, info) : nullptr;
   const auto* header = static_cast<const ToolBarResourceHeader*>(loaded ? LockResource(loaded) : nullptr);
-  const DWORD size = SizeofResource(instance, info);
-  if (!header || size < sizeof(ToolBarResourceHeader) || header->version != 1) return false;
-  if (size < sizeof(ToolBarResourceHeader) + header->count * sizeof(WORD)) return false;
-  const auto* items = reinterpret_cast<const WORD*>(header + 1);
-  out.imageSize = {header->width, header->height};
-  out.commands.assign(items, items + header->count);
-  return true;
+  const DWORD size = info ? SizeofResource(instance, info) : 0;
+  if (!header || size < sizeof(ToolBarResourceHeader) || header->version != 1) return nullptr;
+  return size < sizeof(ToolBarResourceHeader) + header->count * sizeof(WORD) ? nullptr : header;
 }
 
 }  // namespace
 
-CToolBar::~CToolBar() {
-  // The window goes before the bitmap it draws from.
-  if (m_hWnd && IsWindow(m_hWnd)) {
-    HWND window = m_hWnd;
-    Detach();
-    DestroyWindow(window);
-  }
-}
+// The window goes before the bitmap it draws from.
+CToolBar::~CToolBar() { DestroyBoundWindow(); }
 
 BOOL CToolBar::Create(CWnd& parent, UINT childId) {
   InitCommonControls();
@@ -60,8 +45,10 @@ BOOL CToolBar::Create(CWnd& parent, UINT childId) {
 
 BOOL CToolBar::LoadToolBar(UINT resourceId) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  ToolBarResource resource;
-  if (!m_hWnd || !ReadToolBarResource(instance, resourceId, resource)) return FALSE;
+  const ToolBarResourceHeader* resource = m_hWnd ? FindToolBarResource(instance, resourceId) : nullptr;
+  if (!resource) return FALSE;
+  const auto* items = reinterpret_cast<const WORD*>(resource + 1);
+  std::vector<UINT> commands(items, items + resource->count);
   // Standard greys, black and white of the bitmap follow the system's button colours.
   UniqueGdi<HBITMAP> bitmap(CreateMappedBitmap(instance, static_cast<INT_PTR>(resourceId), 0, nullptr, 0));
   if (!bitmap) return FALSE;
@@ -69,31 +56,21 @@ BOOL CToolBar::LoadToolBar(UINT resourceId) {
   GetObjectA(bitmap.get(), sizeof(info), &info);
   std::vector<TBBUTTON> buttons;
   int image = 0;
-  for (UINT command : resource.commands) {
-    TBBUTTON button{};
-    if (command == 0) {
-      button.iBitmap = kGapWidth;
-      button.fsStyle = BTNS_SEP;
-    } else {
-      button.iBitmap = image++;
-      button.idCommand = static_cast<int>(command);
-      button.fsState = TBSTATE_ENABLED;
-      button.fsStyle = BTNS_BUTTON;
-    }
-    buttons.push_back(button);
-  }
-  if (resource.imageSize.cx <= 0 || info.bmWidth < image * resource.imageSize.cx ||
-      info.bmHeight < resource.imageSize.cy)
-    return FALSE;
-  SendMessageA(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(resource.imageSize.cx, resource.imageSize.cy));
+  for (UINT command : commands)  // a gap is a separator; each button takes the next image
+    buttons.push_back(command == 0
+                          ? TBBUTTON{kGapWidth, 0, 0, BTNS_SEP, {}, 0, 0}
+                          : TBBUTTON{image++, static_cast<int>(command), TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0});
+  const int cx = resource->width;
+  const int cy = resource->height;
+  if (cx <= 0 || info.bmWidth < image * cx || info.bmHeight < cy) return FALSE;
+  SendMessageA(m_hWnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(cx, cy));
   TBADDBITMAP add{nullptr, reinterpret_cast<UINT_PTR>(bitmap.get())};
-  if (SendMessageA(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(info.bmWidth / resource.imageSize.cx),
-                   reinterpret_cast<LPARAM>(&add)) == -1)
+  if (SendMessageA(m_hWnd, TB_ADDBITMAP, static_cast<WPARAM>(info.bmWidth / cx), reinterpret_cast<LPARAM>(&add)) == -1)
     return FALSE;
   if (!SendMessageA(m_hWnd, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()))) return FALSE;
   SendMessageA(m_hWnd, TB_AUTOSIZE, 0, 0);
   m_bitmap = std::move(bitmap);
-  m_buttons = std::move(resource.commands);
+  m_buttons = std::move(commands);
   return TRUE;
 }
 

@@ -5,23 +5,12 @@
 
 namespace fw {
 
-CView::~CView() {
-  if (m_pDocument) m_pDocument->RemoveView(*this);
-}
+CView::~CView() { SetDocument(nullptr); }
 
 void CView::SetDocument(CDocument* document) {
   if (m_pDocument) m_pDocument->RemoveView(*this);
   m_pDocument = document;
   if (m_pDocument) m_pDocument->AddView(*this);
-}
-
-void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
-
-void CView::OnUpdate(CView*, LPARAM, void*) {}
-
-const MessageMap& CFormView::ClassMessageMap() {
-  static const MessageMap map(&CWnd::ClassMessageMap(), {});
-  return map;
 }
 
 BOOL CFormView::Create(CFrameWnd& frame, UINT childId) {
@@ -58,10 +47,8 @@ void CFormView::ResizeParentToFit(bool shrinkOnly) {
   GetWindowRect(m_hWnd, &view);
   LONG dx = m_sizeForm.cx - (view.right - view.left);
   LONG dy = m_sizeForm.cy - (view.bottom - view.top);
-  if (shrinkOnly) {
-    dx = dx < 0 ? dx : 0;
-    dy = dy < 0 ? dy : 0;
-  }
+  if (shrinkOnly && dx > 0) dx = 0;
+  if (shrinkOnly && dy > 0) dy = 0;
   RECT frame{};
   GetWindowRect(m_pFrame->m_hWnd, &frame);
   SetWindowPos(m_pFrame->m_hWnd, nullptr, 0, 0, frame.right - frame.left + dx, frame.bottom - frame.top + dy,

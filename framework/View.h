@@ -17,9 +17,9 @@ class CView : public CWnd {
   // Creates the view's window as the frame's client pane (child id 59648).
   virtual BOOL Create(CFrameWnd& frame, UINT childId) = 0;
   // Once, when the frame is first shown: by default an update from nobody.
-  virtual void OnInitialUpdate();
+  virtual void OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
   // The document changed.
-  virtual void OnUpdate(CView* sender, LPARAM hint, void* hintObject);
+  virtual void OnUpdate(CView* /*sender*/, LPARAM /*hint*/, void* /*hintObject*/) {}
 
   CDocument* GetDocument() const { return m_pDocument; }
   void SetDocument(CDocument* document);
@@ -42,9 +42,6 @@ class CFormView : public CView {
   // Makes the frame fit the form; with shrinkOnly it only ever gets smaller.
   void ResizeParentToFit(bool shrinkOnly = true);
   SIZE FormSize() const { return m_sizeForm; }
-
-  static const MessageMap& ClassMessageMap();
-  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 
  protected:
   const UINT m_nIDTemplate;

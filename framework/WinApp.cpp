@@ -17,10 +17,7 @@ std::string ModulePath() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
-    }
+    if (length < path.size()) return path.substr(0, length);
     path.resize(path.size() * 2);
   }
 }
@@ -47,11 +44,6 @@ std::string LoadResourceString(UINT id) {
   }
 }
 
-const MessageMap& CWinApp::ClassMessageMap() {
-  static const MessageMap map(&CCmdTarget::ClassMessageMap(), {});
-  return map;
-}
-
 CWinApp::CWinApp(std::string appName) : m_strAppName(std::move(appName)) { g_app = this; }
 
 CWinApp::~CWinApp() {
@@ -59,8 +51,7 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-void CWinApp::InitApplication(HINSTANCE instance, int cmdShow) {
-  m_hInstance = instance;
+void CWinApp::InitApplication(HINSTANCE, int cmdShow) {
   m_nCmdShow = cmdShow;
   if (m_strAppName.empty()) m_strAppName = LoadResourceString(IDS_APP_TITLE);
   m_strHelpFilePath = HelpPathFor(ModulePath());
@@ -119,19 +110,16 @@ UniqueHKey OpenSectionKey(const std::string& maker, const std::string& app, cons
 std::string CWinApp::GetProfileString(const std::string& section, const std::string& entry,
                                       const std::string& defaultValue) {
   UniqueHKey key = OpenSectionKey(m_strRegistryKey, m_strAppName, section);
-  if (!key) return defaultValue;
-  DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(key.get(), entry.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return defaultValue;
+  if (!key || RegQueryValueExA(key.get(), entry.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    return defaultValue;
   // The whole value is read, whatever its length and type; the text ends at its first zero byte.
   std::string data(size, '\0');
-  if (size > 0 && RegQueryValueExA(key.get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+  if (size > 0 && RegQueryValueExA(key.get(), entry.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()),
                                    &size) != ERROR_SUCCESS)
     return defaultValue;
   data.resize(size);
-  const std::size_t zero = data.find('\0');
-  if (zero != std::string::npos) data.resize(zero);
-  return data;
+  return data.substr(0, data.find('\0'));
 }
 
 BOOL CWinApp::WriteProfileString(const std::string& section, const std::string& entry, const char* value) {
@@ -145,12 +133,10 @@ BOOL CWinApp::WriteProfileString(const std::string& section, const std::string& 
 
 int CWinApp::GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) {
   UniqueHKey key = OpenSectionKey(m_strRegistryKey, m_strAppName, section);
-  if (!key) return defaultValue;
   DWORD value = 0;
-  DWORD type = 0;
   DWORD size = sizeof(value);
-  if (RegQueryValueExA(key.get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-      ERROR_SUCCESS)
+  if (!key || RegQueryValueExA(key.get(), entry.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+                  ERROR_SUCCESS)
     return defaultValue;
   return static_cast<int>(value);
 }
@@ -165,11 +151,7 @@ BOOL CWinApp::WriteProfileInt(const std::string& section, const std::string& ent
 
 HWND CWinApp::GetActiveOwner() const {
   HWND active = GetActiveWindow();
-  if (active) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(active, &process);
-    if (process == GetCurrentProcessId()) return active;
-  }
+  if (IsOwnWindow(active)) return active;
   return m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
 }
 
@@ -199,11 +181,7 @@ int RunApplication(HINSTANCE instance, int cmdShow) {
   CWinApp* app = GetApp();
   if (!app) return 1;
   app->InitApplication(instance, cmdShow);
-  if (!app->InitInstance()) {
-    app->ExitInstance();
-    return 0;
-  }
-  return app->Run();
+  return app->InitInstance() ? app->Run() : app->ExitInstance();
 }
 
 }  // namespace fw

@@ -20,13 +20,12 @@ class CWinApp : public CCmdTarget {
   explicit CWinApp(std::string appName = {});
   ~CWinApp() override;
 
-  // Instance, show command, title (string 57344 when none was given) and help file path.
+  // Show command, title (string 57344 when none was given) and help file path.
   void InitApplication(HINSTANCE instance, int cmdShow);
   virtual BOOL InitInstance() { return FALSE; }
   virtual int Run();
   virtual int ExitInstance();
 
-  HINSTANCE m_hInstance = nullptr;
   int m_nCmdShow = SW_SHOWNORMAL;
   std::string m_strAppName;
   std::string m_strRegistryKey;
@@ -59,9 +58,6 @@ class CWinApp : public CCmdTarget {
 
   // The main frame has gone: the message loop ends.
   void OnMainWindowDestroyed();
-
-  static const MessageMap& ClassMessageMap();
-  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 
  protected:
   virtual BOOL PreTranslateMessage(MSG& msg);

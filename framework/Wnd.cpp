@@ -26,6 +26,11 @@ bool IsDialogWindow(HWND window) {
   return lstrcmpA(className, "#32770") == 0;
 }
 
+bool IsOwnWindow(HWND window) {
+  DWORD process = 0;
+  return window && GetWindowThreadProcessId(window, &process) != 0 && process == GetCurrentProcessId();
+}
+
 HWND WalkChildren(HWND parent, const std::function<bool(HWND window)>& visit) {
   if (!IsWindow(parent)) return nullptr;
   // The next window of one that went away is null, which ends the walk: no validity test per
@@ -41,24 +46,17 @@ HWND FindChildByText(HWND parent, std::string_view text, int mode, const std::fu
   });
 }
 
-const MessageMap& CWnd::ClassMessageMap() {
-  static const MessageMap map(&CCmdTarget::ClassMessageMap(), {});
-  return map;
-}
+CWnd::~CWnd() { DestroyBoundWindow(); }
 
-CWnd::~CWnd() {
-  if (m_hWnd && IsWindow(m_hWnd)) {
-    HWND window = m_hWnd;
-    Detach();
-    DestroyWindow(window);
-  }
+void CWnd::DestroyBoundWindow() {
+  if (!m_hWnd || !IsWindow(m_hWnd)) return;
+  HWND window = m_hWnd;
+  Detach();
+  DestroyWindow(window);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
-  if (!window || !IsWindow(window)) return nullptr;
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != GetCurrentProcessId()) return nullptr;
+  if (!IsOwnWindow(window)) return nullptr;
   // Dialog-template windows keep the object in DWLP_USER, plain windows in GWLP_USERDATA.
   return reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, IsDialogWindow(window) ? DWLP_USER : GWLP_USERDATA));
 }
@@ -80,12 +78,7 @@ LRESULT CALLBACK CWnd::WindowProcThunk(HWND window, UINT message, WPARAM wParam,
     if (self) self->Attach(window);
   }
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  const LRESULT result = self->WindowProc(message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    self->Detach();
-    self->PostNcDestroy();
-  }
-  return result;
+  return self->AfterMessage(message, self->WindowProc(message, wParam, lParam));
 }
 
 INT_PTR CALLBACK CWnd::DialogProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,10 +91,13 @@ INT_PTR CALLBACK CWnd::DialogProcThunk(HWND window, UINT message, WPARAM wParam,
     return self->OnInitDialog();
   }
   if (!self) return FALSE;
-  const INT_PTR result = self->DialogMessage(message, wParam, lParam);
+  return self->AfterMessage(message, self->DialogMessage(message, wParam, lParam));
+}
+
+LRESULT CWnd::AfterMessage(UINT message, LRESULT result) {
   if (message == WM_NCDESTROY) {
-    self->Detach();
-    self->PostNcDestroy();
+    Detach();
+    PostNcDestroy();
   }
   return result;
 }
@@ -139,10 +135,6 @@ LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
 }
-
-BOOL CWnd::PreTranslateMessage(MSG&) { return FALSE; }
-
-void CWnd::DoDataExchange(CDataExchange&) {}
 
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
   CDataExchange dx(*this, saveAndValidate != FALSE);

@@ -20,6 +20,8 @@ std::string GetWindowTextString(HWND window);
 
 // A dialog or message box (window class #32770).
 bool IsDialogWindow(HWND window);
+// A window of this process.
+bool IsOwnWindow(HWND window);
 
 // The one walk of a window list: parent's direct children in Z order (the desktop's are the
 // top-level windows of all programs), never their children, until visit(window) returns true;
@@ -46,18 +48,14 @@ class CWnd : public CCmdTarget {
   // Dialog procedure for dialog-template windows (the init parameter is the CWnd*).
   static INT_PTR CALLBACK DialogProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  virtual BOOL PreTranslateMessage(MSG& msg);
-  virtual void DoDataExchange(CDataExchange& dx);
+  virtual BOOL PreTranslateMessage(MSG& /*msg*/) { return FALSE; }
+  virtual void DoDataExchange(CDataExchange& /*dx*/) {}
   // Controls to members (save) or members to controls; false when a field was refused.
   BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-  // Child-control helpers.
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
-
-  static const MessageMap& ClassMessageMap();
-  const MessageMap& GetMessageMap() const override { return ClassMessageMap(); }
 
  protected:
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -74,10 +72,14 @@ class CWnd : public CCmdTarget {
 
   void Attach(HWND window);
   void Detach();
+  // Destroys the window unbound: an object being destroyed must not get its last messages.
+  void DestroyBoundWindow();
 
  private:
   bool m_bDialogWindow = false;
   INT_PTR DialogMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Both procedures' last step: after WM_NCDESTROY the binding ends and PostNcDestroy runs.
+  LRESULT AfterMessage(UINT message, LRESULT result);
 };
 
 }  // namespace fw

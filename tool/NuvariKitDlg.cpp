@@ -156,7 +156,7 @@ BOOL CNuvariKitDlg::LoadEnvironmentFile(const std::string& path) {
   bool held = true;
   SetBusy(true);
   try {
-    fw::RunWhileDispatching([&] { sections = EnvironmentFile(path).ReadSections(); });
+    RunWhileDispatching([&] { sections = EnvironmentFile(path).ReadSections(); });
   } catch (const std::bad_alloc&) {
     held = false;  // too large to hold: no environment file is
   }

@@ -25,7 +25,7 @@ TEST(RunWhileDispatching, MessagesAreDispatchedUntilTheWorkEndsAndAQuitRequestIs
   PostMessageA(window, WM_APP, 0, 0);
   PostQuitMessage(7);
   bool sawDelivery = false;
-  fw::RunWhileDispatching([&] {
+  RunWhileDispatching([&] {
     sawDelivery = nuvari::test::PollUntil(10000, [] { return delivered.load(); }, 5);
   });
   EXPECT_TRUE(sawDelivery);
@@ -37,7 +37,7 @@ TEST(RunWhileDispatching, MessagesAreDispatchedUntilTheWorkEndsAndAQuitRequestIs
 }
 
 TEST(RunWhileDispatching, AFailureOfTheWorkIsThrownToTheCaller) {
-  EXPECT_THROW(fw::RunWhileDispatching([] { throw std::runtime_error("work failed"); }), std::runtime_error);
+  EXPECT_THROW(RunWhileDispatching([] { throw std::runtime_error("work failed"); }), std::runtime_error);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "Handles.h"
 
-namespace fw {
 namespace {
 
 // Dispatches what is queued; the quit request, if one came, is taken out and returned.
@@ -29,7 +28,7 @@ std::optional<WPARAM> DispatchQueued() {
 }  // namespace
 
 void RunWhileDispatching(const std::function<void()>& work) {
-  UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  fw::UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   if (!done) {
     work();
     return;
@@ -55,5 +54,3 @@ void RunWhileDispatching(const std::function<void()>& work) {
   if (quit) PostQuitMessage(static_cast<int>(*quit));
   if (failure) std::rethrow_exception(failure);
 }
-
-}  // namespace fw

@@ -4,11 +4,8 @@
 
 #include <functional>
 
-namespace fw {
-
 // Runs work on a worker thread and returns once it has finished; this thread's messages are
 // dispatched meanwhile (a quit request is kept for the loop outside). An exception thrown by the
 // work is thrown here. The work must touch no window of this thread.
 void RunWhileDispatching(const std::function<void()>& work);
 
-}  // namespace fw
