@@ -22,8 +22,7 @@ PanelTest::PanelTest() {
     if (m_timerResult) return *m_timerResult;
     return ::SetTimer(window, id, periodMs, nullptr);
   };
-  // A usable start unless a test says otherwise; the launch itself is recorded, not run.
-  Store("Path", "C:\\FreeCell\\freecell.exe");
+  Reset();
 }
 
 PanelTest::~PanelTest() {
@@ -34,6 +33,12 @@ PanelTest::~PanelTest() {
 
 void PanelTest::StorePending(const std::vector<std::string>& deals) {
   for (std::size_t i = 0; i < deals.size(); ++i) Store("Pending" + std::to_string(i), deals[i]);
+}
+
+std::vector<std::string> PanelTest::StoredPending() const {
+  std::vector<std::string> stored;
+  while (auto value = m_registry.Stored("Pending" + std::to_string(stored.size()))) stored.push_back(*value);
+  return stored;
 }
 
 CNuvariView& PanelTest::Start() {
@@ -51,6 +56,26 @@ void PanelTest::Close() {
   if (m_app->GetDocTemplate()) m_app->GetDocTemplate()->CloseAll();
   m_view = nullptr;
   m_app.reset();
+}
+
+void PanelTest::TakeNewGameRequest(const std::string& title) {
+  nuvari::test::TitledWindow freeCell(title);
+  HMENU bar = CreateMenu();
+  HMENU game = CreatePopupMenu();
+  AppendMenuA(game, MF_STRING, 1, "new");
+  AppendMenuA(game, MF_STRING, 2, "select");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), "game");
+  SetMenu(freeCell.Handle(), bar);  // destroyed with the window
+  m_view->OnTimer(CNuvariView::kTimerId);
+  ASSERT_EQ(m_view->m_bNewGame, 0);
+}
+
+void PanelTest::Reset() {
+  Close();
+  nuvari::test::DeleteRegistryTree(nuvari::test::RegistryScope::kMakerKey);
+  // A usable start unless a test says otherwise; the launch itself is recorded, not run.
+  Store("Path", "C:\\FreeCell\\freecell.exe");
+  m_boxes.boxes.clear();
 }
 
 CNuvariDoc& PanelTest::Document() const { return *m_view->GetDocument(); }

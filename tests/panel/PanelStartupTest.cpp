@@ -9,7 +9,6 @@
 namespace paneltest {
 namespace {
 
-constexpr char kSettingsCaption[] = "Nuvari（環境設定）";
 constexpr char kMakeSettings[] = "環境設定を行ってください。";
 constexpr char kLaunchFailed[] = "フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =";
 
@@ -140,11 +139,11 @@ TEST_F(PanelStartup, Deal32000WithPendingLoadsIntoFinalWithoutAMessage) {
 }
 
 TEST_F(PanelStartup, StoredZeroIsNeitherListedNorCountedButStaysStored) {
+  Store("GameNo", "20");
   StorePending({"7", "0", "12"});
-  CNuvariView& view = Start();
+  Start();
   EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  view.m_nGameNo = 20;
   Click(IDC_BUTTON_PEND);
   EXPECT_EQ(Stored("Pending1"), "0");
   EXPECT_EQ(Stored("Pending3"), "20");

@@ -13,9 +13,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr char kCaption[] = "Nuvari（環境設定）";
 constexpr char kPathMissing[] = "「フリーセルのパス：」に指定されたファイルは存在しません。";
-constexpr char kNotAnInteger[] = "整数を入力してください。";
 constexpr char kCountRange[] = "1 から 100 までの整数を入力してください。";
 
 // The dialog with the player's file choice standing in for the open-file dialog.
@@ -60,7 +58,7 @@ class SettingsDialog : public PanelTest {
   }
   // Runs the dialog with the player's part; the result of the modal run.
   INT_PTR Run(std::function<void(HWND)> act) {
-    ModalDriver driver(kCaption, std::move(act));
+    ModalDriver driver(kSettingsCaption, std::move(act));
     const INT_PTR result = m_dialog.DoModal();
     EXPECT_EQ(driver.Runs(), 1);
     EXPECT_EQ(driver.LeftOpen(), 0);
@@ -78,7 +76,7 @@ TEST_F(SettingsDialog, OpensWithTheMembersAndTheTemplate) {
   m_dialog.m_nIdleRow = 1;
   m_dialog.m_nGameOverYourWinCnt = 37;
   const INT_PTR result = Run([&](HWND dialog) {
-    EXPECT_EQ(fw::GetWindowTextString(dialog), kCaption);
+    EXPECT_EQ(fw::GetWindowTextString(dialog), kSettingsCaption);
     EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\games\\freecell.exe");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
     EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, IDC_PATH), GWL_STYLE) & ES_LOWERCASE, 0);
