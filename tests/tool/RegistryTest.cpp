@@ -20,24 +20,9 @@ using Values = std::vector<std::string>;
 // The session these tests start from: five pending deals.
 void StoreSupervisorSession() { tooltest::StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100); }
 
-EnvironmentRecord FromFile() {
-  EnvironmentRecord r;
-  r.Path = "freecell.exe";
-  r.GameNo = 7;
-  r.Top = 1;
-  r.Left = 2;
-  r.IdleRow = 2;
-  r.AutoExit = 1;
-  r.GameOverYourWin = 0;
-  r.GameOverYourWinCnt = 3;
-  r.Pending = {9, 8, 7};
-  r.Rect = "0001 0002 0003 0004";
-  r.icon = 1;
-  r.max = 0;
-  r.tool = 1;
-  r.status = 0;
-  return r;
-}
+const EnvironmentRecord kFromFile{.Path = "freecell.exe", .GameNo = 7, .Top = 1, .Left = 2, .IdleRow = 2, .AutoExit = 1,
+                                  .GameOverYourWin = 0, .GameOverYourWinCnt = 3, .Pending = {9, 8, 7},
+                                  .Rect = "0001 0002 0003 0004", .icon = 1, .max = 0, .tool = 1, .status = 0};
 
 // A plain window with the supervisor's exact title, as the running supervisor's main window.
 using SupervisorWindow = nuvari::test::TitledWindow;
@@ -118,7 +103,7 @@ TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
 // Three pending deals over the session's five: the whole key shows exactly three.
 TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDYES};
   m_dialog->SaveToRegistry();
   EXPECT_EQ(DescribeKey(kFreeCellKey),
@@ -137,7 +122,7 @@ TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
 
 TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
   StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDNO};
   m_dialog->SaveToRegistry();
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "33");
@@ -148,7 +133,7 @@ TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
 }
 
 TEST_F(KitRegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDNO};
   m_dialog->SaveToRegistry();
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "0");
@@ -181,7 +166,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
       if (m_boxes.boxes.size() == 1) nothingWrittenWhileAsked = ReadRegistryText(kFreeCellKey, "GameNo") == gameNoBefore;
     };
-    m_dialog->m_record = FromFile();
+    m_dialog->m_record = kFromFile;
     m_dialog->m_record.Path = foreign;
     m_dialog->SaveToRegistry();
     m_boxes.onBox = nullptr;
@@ -200,7 +185,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
 }
 
 TEST_F(KitRegistryTest, ACommandLineNamingFreeCellInAnyCaseIsStoredWithoutTheQuestion) {
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_dialog->m_record.Path = "\"D:\\Games\\FreeCell.EXE\" /x";
   m_boxes.answers = {IDYES};
   m_dialog->SaveToRegistry();
@@ -303,7 +288,7 @@ class ReadOnlyKey {
 // Mended: registry writes that failed ended with "written" all the same.
 TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
   StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDYES};
   {
     ReadOnlyKey maker(nuvari::test::RegistryScope::kMakerKey);
