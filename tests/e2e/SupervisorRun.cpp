@@ -102,4 +102,17 @@ HWND SupervisorRun::FreeCellWindow(const char* gameTitle) const {
   return nuvari::test::WaitForTopLevel(gameTitle, Match::Contains, kStepMs);
 }
 
+HWND SupervisorRun::StartFirstDeal(const char* gameTitle) {
+  if (!Start() || !WaitForCount("deal-start 1", 1)) return nullptr;
+  return FreeCellWindow(gameTitle);
+}
+
+std::pair<std::string, std::string> MoveTo(HWND window, int x, int y) {
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (!GetWindowPlacement(window, &placement)) return {};
+  return {std::to_string(placement.rcNormalPosition.left), std::to_string(placement.rcNormalPosition.top)};
+}
+
 }  // namespace e2e
