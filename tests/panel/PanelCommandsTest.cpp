@@ -64,7 +64,9 @@ TEST_F(PanelCommands, AWinMovesTheSequenceOn) {
     RecordActiveDuringBoxes();
     view.AdvanceGame();
     EXPECT_EQ(BoxTexts(), row.boxes);
-    if (!row.boxes.empty()) EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, row.icon);
+    if (!row.boxes.empty()) {
+      EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, row.icon);
+    }
     EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
     EXPECT_EQ(view.m_bActive, 1);
     EXPECT_EQ(Stored("GameNo"), std::to_string(row.next));

@@ -35,12 +35,6 @@ void PanelTest::StorePending(const std::vector<std::string>& deals) {
   for (std::size_t i = 0; i < deals.size(); ++i) Store("Pending" + std::to_string(i), deals[i]);
 }
 
-std::vector<std::string> PanelTest::StoredPending() const {
-  std::vector<std::string> stored;
-  while (auto value = m_registry.Stored("Pending" + std::to_string(stored.size()))) stored.push_back(*value);
-  return stored;
-}
-
 CNuvariView& PanelTest::Start() {
   m_app = std::make_unique<nuvari::test::TestApp>();
   EXPECT_TRUE(m_app->Open());

@@ -40,7 +40,7 @@ class PanelTest : public ::testing::Test {
   // The stored value, or "(none)".
   std::string Stored(const std::string& name) const { return m_registry.Stored(name).value_or("(none)"); }
   // The pending values stored, from Pending0 up to the first missing one.
-  std::vector<std::string> StoredPending() const;
+  std::vector<std::string> StoredPending() const { return m_registry.StoredPending(); }
   void StorePending(const std::vector<std::string>& deals);
 
   // Opens document, frame and view as the program does; the polling timer is stopped again so

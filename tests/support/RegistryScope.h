@@ -114,6 +114,12 @@ class RegistryScope {
   // A value of the FreeCell key, as a start loads it and a run leaves it.
   void Store(const std::string& name, const std::string& text) const { WriteRegistryText(kFreeCell, name, text); }
   std::optional<std::string> Stored(const std::string& name) const { return ReadRegistryText(kFreeCell, name); }
+  // The pending values, from Pending0 up to the first missing one.
+  std::vector<std::string> StoredPending() const {
+    std::vector<std::string> stored;
+    while (auto value = Stored("Pending" + std::to_string(stored.size()))) stored.push_back(*value);
+    return stored;
+  }
   RegistryScope(const RegistryScope&) = delete;
   RegistryScope& operator=(const RegistryScope&) = delete;
 };
