@@ -19,10 +19,7 @@
 namespace e2e {
 namespace {
 
-using nuvari::test::EditionCase;
-using nuvari::test::kFull;
-using nuvari::test::kHalf;
-using nuvari::test::Match;
+using namespace nuvari::test;
 
 class DealRun : public ::testing::TestWithParam<EditionCase> {};
 

@@ -6,10 +6,7 @@
 namespace e2e {
 namespace {
 
-using nuvari::test::IsDialog;
-using nuvari::test::Match;
-using nuvari::test::PollUntil;
-using nuvari::test::ProcessOf;
+using namespace nuvari::test;
 
 // Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
 void EndStrayFreeCells() {

@@ -7,11 +7,7 @@
 #include "RegistryScope.h"
 #include "InProcess.h"
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::ReadRegistryValue;
-using nuvari::test::RegistryKeyExists;
-using nuvari::test::RegistryScope;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 
 namespace {
 

@@ -14,11 +14,7 @@
 namespace frametest {
 namespace {
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::ReadRegistryValue;
-using nuvari::test::RegistryScope;
-using nuvari::test::WriteRegistryDword;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 
 constexpr const char* kWindowSize = RegistryScope::kWindowSize;
 

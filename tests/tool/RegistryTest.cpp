@@ -11,10 +11,7 @@
 namespace tooltest {
 namespace {
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::RegistryKeyExists;
-using nuvari::test::WriteRegistryDword;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 using Values = std::vector<std::string>;
 
 // The session these tests start from: five pending deals.
