@@ -130,11 +130,18 @@ TEST_F(GameOver, ABoxWithNeitherTextIsLeftAndTheMoveCheckRuns) {
   EXPECT_EQ(view->m_bGameOverArmed, 0);
 }
 
-TEST_F(GameOver, EverySecondWinIsLeftToThePlayer) {
-  view->m_bGameOverYourWin = 1;
-  view->m_nGameOverYourWinCnt = 2;
-  view->m_nWinCountdown = 2;
+// Every second win left to the player, as the settings say.
+class PlayersWins : public GameOver {
+ protected:
+  void PrepareRegistry() override {
+    GameOver::PrepareRegistry();
+    registry.Store("GameOverYourWin", "1");
+    registry.Store("GameOverYourWinCnt", "2");
+  }
+};
 
+TEST_F(PlayersWins, EverySecondWinIsLeftToThePlayer) {
+  ASSERT_EQ(view->m_nWinCountdown, 2);
   TypeDeal();
   Box first = Over("あなたの勝ちです");
   TickAndPump();
@@ -155,10 +162,7 @@ TEST_F(GameOver, EverySecondWinIsLeftToThePlayer) {
   EXPECT_EQ(view->m_nWinCountdown, 2) << "typing the next deal starts the count again";
 }
 
-TEST_F(GameOver, ASecondWinBoxForTheSameDealTakesNothing) {
-  view->m_bGameOverYourWin = 1;
-  view->m_nGameOverYourWinCnt = 3;
-  view->m_nWinCountdown = 3;
+TEST_F(PlayersWins, ASecondWinBoxForTheSameDealTakesNothing) {
   TypeDeal();
   for (int box = 0; box < 2; ++box) {
     Box won = Over("あなたの勝ちです");
@@ -168,7 +172,7 @@ TEST_F(GameOver, ASecondWinBoxForTheSameDealTakesNothing) {
     windows.pop_back();
     Tick();
   }
-  EXPECT_EQ(view->m_nWinCountdown, 2);
+  EXPECT_EQ(view->m_nWinCountdown, 1) << "one win counted";
 }
 
 TEST_F(GameOver, WithNOfOneEveryWinWaits) {

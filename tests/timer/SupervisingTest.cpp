@@ -281,14 +281,13 @@ TEST_F(FreeCellBox, ABoxWithNeitherButtonEndsTheTick) {
 
 using MoveQuestion = Supervising;
 
-TEST_F(MoveQuestion, IdleRowChoosesTheButton) {
-  struct Row {
-    int idleRow;
-    int columnClicks;
-    int oneCardClicks;
-  };
-  for (const Row& row : {Row{0, 1, 0}, Row{1, 0, 1}, Row{2, 0, 0}, Row{-1, 0, 0}}) {
-    SCOPED_TRACE(row.idleRow);
+// While the question stays the latch alternates, answered or not: the button IdleRow chooses is
+// pressed on every second tick; IdleRow 2 (or another) leaves the question to the player.
+TEST_F(MoveQuestion, IdleRowChoosesTheButtonPressedOnEverySecondTick) {
+  struct Row { int line, idleRow, column, oneCard; };
+  const Row rows[] = {{__LINE__, 0, 1, 0}, {__LINE__, 1, 0, 1}, {__LINE__, 2, 0, 0}, {__LINE__, -1, 0, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     windows.clear();
     Game();
     TickAndPump();  // no question: the move check is armed again
@@ -296,31 +295,14 @@ TEST_F(MoveQuestion, IdleRowChoosesTheButton) {
     HWND column = question.AddButton("列を移動する(&C)");
     HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
     view->m_nIdleRow = row.idleRow;
-    TickAndPump();
-    EXPECT_EQ(question.Clicks(column), row.columnClicks);
-    EXPECT_EQ(question.Clicks(one), row.oneCardClicks);
-    EXPECT_EQ(view->m_bMoveArmed, 0);
-  }
-}
-
-// While the question stays the latch alternates, answered or not (IdleRow 2 never answers).
-TEST_F(MoveQuestion, AnsweredOnEverySecondTickWhileItStaysAndTheLatchAlternates) {
-  for (const auto& [idleRow, columnClicks] : {std::pair{0, 2}, std::pair{2, 0}}) {
-    SCOPED_TRACE(idleRow);
-    windows.clear();
-    Game();
-    TickAndPump();  // no question: the move check is armed again
-    FakeWindow& question = Make("空の列に移動");
-    HWND column = question.AddButton("列を移動する(&C)");
-    HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
-    view->m_nIdleRow = idleRow;
     std::vector<int> latch;
-    for (int i = 0; i < 4; ++i) {
+    for (int tick = 1; tick <= 4; ++tick) {
       TickAndPump();
       latch.push_back(view->m_bMoveArmed);
+      const int times = (tick + 1) / 2;
+      EXPECT_EQ(question.Clicks(column), times * row.column) << "tick " << tick;
+      EXPECT_EQ(question.Clicks(one), times * row.oneCard) << "tick " << tick;
     }
-    EXPECT_EQ(question.Clicks(column), columnClicks);
-    EXPECT_EQ(question.Clicks(one), 0);
     EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
   }
 }
