@@ -34,6 +34,14 @@ class PanelCommands : public PanelTest {
     m_activeDuringBoxes.clear();
     m_boxes.onBox = [this](const nuvari::test::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
   }
+  // A start afresh with the deal and list stored, FreeCell between deals, the boxes' m_bActive recorded.
+  CNuvariView& StartBetweenDeals(const std::string& gameNo, const Texts& pending) {
+    Reset();
+    CNuvariView& view = StartAt(gameNo, pending);
+    TakeNewGameRequest();
+    RecordActiveDuringBoxes();
+    return view;
+  }
   std::vector<int> m_activeDuringBoxes;
 };
 
@@ -58,10 +66,7 @@ TEST_F(PanelCommands, AWinMovesTheSequenceOn) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    Reset();
-    CNuvariView& view = StartAt(row.gameNo, row.pending);
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
+    CNuvariView& view = StartBetweenDeals(row.gameNo, row.pending);
     view.AdvanceGame();
     EXPECT_EQ(BoxTexts(), row.boxes);
     if (!row.boxes.empty()) {
@@ -167,10 +172,7 @@ TEST_F(PanelCommands, PendChecksInOrder) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    Reset();
-    CNuvariView& view = StartAt(row.gameNo, row.pending);
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
+    CNuvariView& view = StartBetweenDeals(row.gameNo, row.pending);
     Click(IDC_BUTTON_PEND);
     EXPECT_EQ(BoxTexts(), row.boxes);
     EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
