@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace nuvari::test {
@@ -87,6 +89,12 @@ inline void WriteRegistryText(const std::string& keyPath, const std::string& nam
   RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                  static_cast<DWORD>(text.size() + 1));
   RegCloseKey(key);
+}
+
+// Each name and text as a REG_SZ value of the key.
+inline void WriteRegistryTexts(const std::string& keyPath,
+                               std::initializer_list<std::pair<const char*, std::string>> values) {
+  for (const auto& [name, text] : values) WriteRegistryText(keyPath, name, text);
 }
 
 inline void WriteRegistryRaw(const std::string& keyPath, const std::string& name, DWORD type, const std::string& bytes) {

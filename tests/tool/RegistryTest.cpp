@@ -79,14 +79,9 @@ TEST_F(KitRegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
 
 TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
   PutFreeCellInto(WindowsFolder());
-  WriteRegistryText(kFreeCellKey, "Path", "D:\\nowhere.exe");
-  WriteRegistryText(kFreeCellKey, "GameNo", "");
-  WriteRegistryText(kFreeCellKey, "AutoExit", "");
-  WriteRegistryText(kFreeCellKey, "Top", "12abc");
+  WriteRegistryTexts(kFreeCellKey, {{"Path", "D:\\nowhere.exe"}, {"GameNo", ""}, {"AutoExit", ""}, {"Top", "12abc"},
+                                    {"Pending0", "3"}, {"Pending1", "0"}, {"Pending3", "5"}});
   WriteRegistryText(kWindowSizeKey, "Rect", "");
-  WriteRegistryText(kFreeCellKey, "Pending0", "3");
-  WriteRegistryText(kFreeCellKey, "Pending1", "0");
-  WriteRegistryText(kFreeCellKey, "Pending3", "5");
   m_dialog->LoadFromRegistry();
   const EnvironmentRecord& r = m_dialog->m_record;
   EXPECT_EQ(r.Path, "D:\\nowhere.exe");
