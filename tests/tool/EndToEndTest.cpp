@@ -72,7 +72,7 @@ class KitEndToEndTest : public ::testing::Test {
   void Export(const std::string& path) {
     Press(kExport);
     ChooseInFileDialog(path);
-    Answer("環境データを読み出しました。", IDOK);
+    Answer(kReadOutText, IDOK);
   }
   void Delete() {
     Press(kDelete);
@@ -82,10 +82,8 @@ class KitEndToEndTest : public ::testing::Test {
   void Import(const std::string& path, int windowAnswer) {
     Press(kImport);
     ChooseInFileDialog(path);
-    Answer("ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-           "フリーセルが画面からはみ出すことがあります。",
-           windowAnswer);
-    Answer("環境データを書き込みました。", IDOK);
+    Answer(kPlacesQuestion, windowAnswer);
+    Answer(kWrittenText, IDOK);
   }
 
   nuvari::test::RegistryScope m_registry;

@@ -235,7 +235,7 @@ TEST_F(EnvironmentFileTest, ExportWritesTheOptionsOnlyOnWindows95) {
     m_dialog->m_record = kSample;
     ASSERT_TRUE(m_dialog->SaveEnvironmentFile(path));
     EXPECT_EQ(ReadFileBytes(path), SampleFile(row.quick, row.dblclick));
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"環境データを読み出しました。"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kReadOutText}));
     EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
     EXPECT_FALSE(ReadFileBytes(path + ".new")) << "nothing left beside the file";

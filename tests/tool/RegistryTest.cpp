@@ -104,11 +104,9 @@ TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   EXPECT_EQ(DescribeKey(kWindowSizeKey),
             (Values{"Rect=0001 0002 0003 0004", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
   ASSERT_EQ(m_boxes.boxes.size(), 2u);
-  EXPECT_EQ(m_boxes.boxes[0].text,
-            "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-            "フリーセルが画面からはみ出すことがあります。");
+  EXPECT_EQ(m_boxes.boxes[0].text, kPlacesQuestion);
   EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
-  EXPECT_EQ(m_boxes.boxes[1].text, "環境データを書き込みました。");
+  EXPECT_EQ(m_boxes.boxes[1].text, kWrittenText);
   EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
@@ -172,7 +170,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     EXPECT_TRUE(nothingWrittenWhileAsked);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), row.stored);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7") << "everything else comes from the file";
-    EXPECT_EQ(m_boxes.boxes[2].text, "環境データを書き込みました。");
+    EXPECT_EQ(m_boxes.boxes[2].text, kWrittenText);
   }
 }
 
@@ -329,9 +327,7 @@ TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
     EXPECT_EQ(dialog.fileType, "環境ファイル(*.ini)");
   }
   EXPECT_EQ(BoxTexts(), (Values{"指定されたファイルは、Nuvariの環境ファイルではありません。\nもう一度ファイルを指定してください。",
-                                "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-                                "フリーセルが画面からはみ出すことがあります。",
-                                "環境データを書き込みました。"}));
+                                kPlacesQuestion, kWrittenText}));
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "42");
 }
 
@@ -356,7 +352,7 @@ TEST_F(KitRegistryTest, ExportThroughTheSaveDialog) {
   // The default extension was added to the typed name.
   const std::string file = ReadFileBytes(FilePath("saved.ini")).value_or("");
   EXPECT_EQ(file.rfind("[FreeCell]\r\nPath=C:\\WINDOWS\\freecell.exe\r\nGameNo=250\r\n", 0), 0u) << file;
-  EXPECT_EQ(BoxTexts(), Values{"環境データを読み出しました。"});
+  EXPECT_EQ(BoxTexts(), Values{kReadOutText});
 }
 
 }  // namespace

@@ -27,9 +27,10 @@ class KitStatisticsTest : public ToolTest {
     return value->bytes;
   }
   const EnvironmentRecord& Record() const { return m_dialog->m_record; }
+  // losses, lost, streak, stype, wins, won, messages, quick, dblclick: the record's last nine numbers.
   std::vector<int> Statistics() const {
-    const EnvironmentRecord& r = Record();
-    return {r.losses, r.lost, r.streak, r.stype, r.wins, r.won, r.messages, r.quick, r.dblclick};
+    const std::vector<int> numbers = RecordNumbers(Record());
+    return {numbers.end() - 9, numbers.end()};
   }
   // An import of a file, answering the window question with Yes.
   void Import(const std::string& fileText) {
@@ -92,7 +93,7 @@ TEST_F(KitStatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
   EXPECT_FALSE(StoredBytes("messages"));
   EXPECT_EQ(StoredBytes("quick"), Bytes({0, 0, 0, 0}));
   EXPECT_FALSE(StoredBytes("dblclick")) << "missing in the file: absent";
-  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+  EXPECT_EQ(BoxTexts().back(), kWrittenText);
 }
 
 TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesNothing) {
@@ -102,7 +103,7 @@ TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreat
   EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
   Import(std::string(kImportHead) + "wins=4\r\n");
   EXPECT_FALSE(nuvari::test::RegistryKeyExists(kStatisticsKey));
-  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+  EXPECT_EQ(BoxTexts().back(), kWrittenText);
 }
 
 TEST_F(KitStatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
@@ -155,7 +156,7 @@ TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
 
   m_boxes.boxes.clear();
   Import(std::string(kImportHead) + "won=9\r\n");
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, "環境データを書き込みました。"}));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, kWrittenText}));
   EXPECT_EQ(nuvari::test::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe");
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
 }

@@ -9,6 +9,13 @@
 
 namespace tooltest {
 
+// The tool's messages, as the tests expect them.
+inline constexpr char kWrittenText[] = "環境データを書き込みました。";
+inline constexpr char kReadOutText[] = "環境データを読み出しました。";
+inline constexpr char kPlacesQuestion[] =
+    "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
+    "フリーセルが画面からはみ出すことがあります。";
+
 // A file's bytes as they are on disk; nothing when it does not exist.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
