@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <deque>
+
 #include "ModalDriver.h"
 #include "PanelHarness.h"
 
@@ -261,36 +263,65 @@ std::string DeleteQuestion(const char* deal) { return std::string("保留ゲー�
 
 void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
 
-TEST_F(PanelCommands, DeleteKeyAsksAndYesRemovesTheSelectedDeal) {
-  CNuvariView& view = StartAt("40", {"3", "8", "12"});
-  TakeNewGameRequest();
-  RecordActiveDuringBoxes();
-  m_boxes.answers = {IDNO, IDYES};
-  for (int round = 0; round < 2; ++round) {
-    Select(1);
-    PressDelete(Control(IDC_PENDING_LIST));
+// Each press ('k' the Delete key in the list, 'c' the command) asks about the selected entry; yes
+// deletes it. Deleting the deal being tried ends the try as its win would. Lead's decision on a
+// fault: the next deal is also started at once; else FreeCell still showed the deleted deal, and
+// winning it retired the next pending deal without it ever being played. Mended: an unwinnable
+// pending deal (11982) could never leave the list, and deal 32000 was never played.
+TEST_F(PanelCommands, DeleteAsksAndYesRemovesTheSelectedDeal) {
+  struct Row {
+    int line;
+    const char* gameNo;
+    Texts pending;
+    int tried, selected;
+    const char* presses;
+    std::deque<int> answers;
+    Texts boxes, left;
+    int retryNo, selection, newGame;
+    Buttons buttons;
+  };
+  const Row rows[] = {
+      {__LINE__, "40", {"3", "8", "12"}, -1, 1, "kk", {IDNO, IDYES}, {DeleteQuestion("8"), DeleteQuestion("8")},
+       {"3", "12"}, 0, 1, 0, {true, true, true}},  // the entry that took its place is selected
+      {__LINE__, "40", {"3"}, -1, -1, "kc", {}, {}, {"3"}, 0, -1, 0, {true, true, true}},
+      {__LINE__, "300", {"3", "8", "12"}, 1, 1, "c", {IDYES}, {DeleteQuestion("8")}, {"3", "12"}, 12, 1, 1,
+       {true, false, true}},  // still trying
+      {__LINE__, "32000", {"11982"}, -1, 0, "k", {IDYES}, {DeleteQuestion("11982")}, {}, 0, -1, 1,
+       {true, true, false}},  // Final ended: deal 32000 next
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Reset();
+    CNuvariView& view = StartAt(row.gameNo, row.pending);
+    if (row.tried >= 0) {
+      Select(row.tried);
+      Click(IDC_BUTTON_TRY);
+    }
+    TakeNewGameRequest();
+    RecordActiveDuringBoxes();
+    m_boxes.answers = row.answers;
+    for (const char* press = row.presses; *press; ++press) {
+      Select(row.selected);
+      if (*press == 'k') PressDelete(Control(IDC_PENDING_LIST));
+      else Command(ID_PENDING_DELETE);
+    }
+    EXPECT_EQ(BoxTexts(), row.boxes);
+    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) {
+      EXPECT_EQ(box.type, UINT(MB_YESNO | MB_ICONQUESTION));
+      EXPECT_EQ(box.caption, "Nuvari");
+    }
+    EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
+    EXPECT_EQ(view.m_bActive, 1);
+    EXPECT_EQ(ListTexts(), row.left);
+    EXPECT_EQ(StoredPending(), row.left);
+    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(row.left.size()));
+    EXPECT_EQ(Selection(), row.selection);
+    EXPECT_EQ(view.m_nRetryNo, row.retryNo);
+    EXPECT_EQ(view.m_nGameNo, std::stoi(row.gameNo));
+    EXPECT_EQ(Stored("GameNo"), row.gameNo);
+    EXPECT_EQ(view.m_bNewGame, row.newGame);
+    EXPECT_EQ(EnabledButtons(), row.buttons);
   }
-  EXPECT_EQ(BoxTexts(), (Texts{DeleteQuestion("8"), DeleteQuestion("8")}));
-  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
-  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
-  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0, 0}));
-  EXPECT_EQ(ListTexts(), (Texts{"3", "12"}));
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  EXPECT_EQ(Selection(), 1) << "the entry that took its place";
-  EXPECT_EQ(StoredPending(), (Texts{"3", "12"}));
-  EXPECT_EQ(view.m_nRetryNo, 0);
-  EXPECT_EQ(view.m_bNewGame, 0);
-  EXPECT_EQ(view.m_bActive, 1);
-}
-
-TEST_F(PanelCommands, DeleteWithoutASelectionDoesNothing) {
-  StartAt("40", {"3"});
-  Select(-1);
-  PressDelete(Control(IDC_PENDING_LIST));
-  Command(ID_PENDING_DELETE);
-  EXPECT_TRUE(m_boxes.boxes.empty());
-  EXPECT_EQ(ListTexts(), (Texts{"3"}));
-  EXPECT_EQ(StoredPending(), (Texts{"3"}));
 }
 
 TEST_F(PanelCommands, DeleteKeyInTheGameNumberIsTheEditsOwn) {
@@ -302,43 +333,6 @@ TEST_F(PanelCommands, DeleteKeyInTheGameNumberIsTheEditsOwn) {
   EXPECT_TRUE(m_boxes.boxes.empty());
   EXPECT_EQ(Text(IDC_GAME_NO), "23");
   EXPECT_EQ(ListTexts(), (Texts{"3"}));
-}
-
-// Deleting the deal being tried ends the try as its win would. Lead's decision on a fault: the next
-// deal is also started at once; else FreeCell still showed the deleted deal, and winning it retired
-// the next pending deal without it ever being played.
-TEST_F(PanelCommands, DeletingTheTriedDealGoesOnAsItsWinWouldAndStartsTheNextDealAtOnce) {
-  CNuvariView& view = StartAt("300", {"3", "8", "12"});
-  Select(1);
-  Click(IDC_BUTTON_TRY);
-  TakeNewGameRequest();  // FreeCell comes forward: the list's selection goes with the focus
-  Select(1);
-  m_boxes.answers = {IDYES};
-  Command(ID_PENDING_DELETE);
-  EXPECT_EQ(BoxTexts(), (Texts{DeleteQuestion("8")}));
-  EXPECT_EQ(ListTexts(), (Texts{"3", "12"}));
-  EXPECT_EQ(view.m_nRetryNo, 12);
-  EXPECT_EQ(Selection(), 1);
-  EXPECT_EQ(view.m_bNewGame, 1);
-  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND)) << "still trying";
-  EXPECT_EQ(StoredPending(), (Texts{"3", "12"}));
-}
-
-// Mended: an unwinnable pending deal (11982) could never leave the list, and deal 32000 was never played.
-TEST_F(PanelCommands, DeletingTheLastPendingDealAt32000PlaysDeal32000Next) {
-  CNuvariView& view = StartAt("32000", {"11982"});
-  ASSERT_EQ(view.m_nRetryNo, 11982);
-  TakeNewGameRequest();
-  m_boxes.answers = {IDYES};
-  Select(0);
-  PressDelete(Control(IDC_PENDING_LIST));
-  EXPECT_TRUE(ListTexts().empty());
-  EXPECT_EQ(view.m_nRetryNo, 0);
-  EXPECT_EQ(view.m_nGameNo, 32000);
-  EXPECT_EQ(view.m_bNewGame, 1);
-  EXPECT_EQ(EnabledButtons(), (Buttons{true, true, false}));
-  EXPECT_TRUE(StoredPending().empty());
-  EXPECT_EQ(Stored("GameNo"), "32000");
 }
 
 // The context menu of the list, as the player works it: a right click on an entry, the item
