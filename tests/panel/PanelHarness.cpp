@@ -1,6 +1,7 @@
 #include "PanelHarness.h"
 
 #include "DocTemplate.h"
+#include "FakeFreeCell.h"
 #include "FrameWnd.h"
 #include "MainFrame.h"
 #include "Platform.h"
@@ -53,13 +54,7 @@ void PanelTest::Close() {
 }
 
 void PanelTest::TakeNewGameRequest(const std::string& title) {
-  nuvari::test::TitledWindow freeCell(title);
-  HMENU bar = CreateMenu();
-  HMENU game = CreatePopupMenu();
-  AppendMenuA(game, MF_STRING, 1, "new");
-  AppendMenuA(game, MF_STRING, 2, "select");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(game), "game");
-  SetMenu(freeCell.Handle(), bar);  // destroyed with the window
+  const nuvari::test::FakeWindow freeCell(title, nuvari::test::MenuBar::Popup);
   m_view->OnTimer(CNuvariView::kTimerId);
   ASSERT_EQ(m_view->m_bNewGame, 0);
 }

@@ -18,6 +18,8 @@
 
 namespace timertest {
 
+using namespace nuvari::test;
+
 enum class Edition { Half, Full };
 
 class ViewFixture : public ::testing::Test {
@@ -44,9 +46,9 @@ class ViewFixture : public ::testing::Test {
   // True when a WM_CLOSE for the main frame waits in the queue (it is taken off).
   bool TakeFrameClose();
 
-  nuvari::test::RegistryScope registry;
-  std::unique_ptr<nuvari::test::MessageBoxRecorder> boxes;
-  std::unique_ptr<nuvari::test::TestApp> app;
+  RegistryScope registry;
+  std::unique_ptr<MessageBoxRecorder> boxes;
+  std::unique_ptr<TestApp> app;
   CNuvariView* view = nullptr;
   std::vector<std::unique_ptr<FakeWindow>> windows;
 };

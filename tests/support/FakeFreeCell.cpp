@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-namespace timertest {
+namespace nuvari::test {
 namespace {
 
-constexpr char kClassName[] = "NuvariTimerTestFakeFreeCell";
+constexpr char kClassName[] = "NuvariTestFakeFreeCell";
 constexpr int kEditId = 203;
 
 void RegisterFakeClass() {
@@ -168,4 +168,4 @@ void PumpPending() {
   }
 }
 
-}  // namespace timertest
+}  // namespace nuvari::test
