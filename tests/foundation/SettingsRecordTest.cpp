@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "FileSystem.h"
 #include "NuvariDoc.h"
 #include "RegistryScope.h"
+#include "ScopedFile.h"
 #include "InProcess.h"
 
 using namespace nuvari::test;
 
 namespace {
-
-// A freecell.exe placed in one of the searched folders for the life of the scope.
-class PlacedFreeCell {
- public:
-  explicit PlacedFreeCell(const std::string& folder) : m_path(folder + "\\freecell.exe") {
-    std::ofstream(m_path, std::ios::binary) << "MZ";
-  }
-  ~PlacedFreeCell() { DeleteFileA(m_path.c_str()); }
-
- private:
-  std::string m_path;
-};
 
 void Store(const std::string& name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
 std::optional<std::string> Stored(const std::string& name) { return ReadRegistryText(RegistryScope::kFreeCell, name); }
@@ -29,8 +16,8 @@ bool IsStored(const std::string& name) { return ReadRegistryValue(RegistryScope:
 
 // The document's numbers: GameNo, Top, Left, IdleRow, AutoExit, GameOverYourWin, GameOverYourWinCnt.
 std::vector<int> Numbers(const CNuvariDoc& doc) {
-  return {doc.m_nGameNo,  doc.m_nTop,           doc.m_nLeft, doc.m_nIdleRow,
-          doc.m_bAutoExit, doc.m_bGameOverYourWin, doc.m_nGameOverYourWinCnt};
+  return {doc.m_nGameNo, doc.m_nTop, doc.m_nLeft, doc.m_nIdleRow, doc.m_bAutoExit, doc.m_bGameOverYourWin,
+          doc.m_nGameOverYourWinCnt};
 }
 
 }  // namespace
@@ -64,7 +51,7 @@ TEST_F(SettingsStore, FreshUserGetsDefaultsAndNoValuesUntilTheFirstChange) {
 TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName) {
   for (const auto& folder : {fw::WindowsDirectory(), fw::SystemDirectory()}) {
     ASSERT_TRUE(folder);
-    PlacedFreeCell placed(*folder);
+    ScopedFile placed(*folder + "\\freecell.exe");
     doc.ReadSettings();
     EXPECT_EQ(doc.m_strPath, "freecell.exe") << *folder;
     // The search result reaches the registry only with the next write.
@@ -73,7 +60,7 @@ TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName)
 }
 
 TEST_F(SettingsStore, AStoredPathIsKeptEvenWhenItNamesNoFile) {
-  PlacedFreeCell placed(*fw::WindowsDirectory());
+  ScopedFile placed(*fw::WindowsDirectory() + "\\freecell.exe");
   Store("Path", "D:\\nowhere\\freecell.exe");
   doc.ReadSettings();
   EXPECT_EQ(doc.m_strPath, "D:\\nowhere\\freecell.exe");

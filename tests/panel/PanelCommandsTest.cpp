@@ -221,7 +221,7 @@ TEST_F(PanelCommands, TryStartsTheSelectedDealAndStoresNothing) {
 
 TEST_F(PanelCommands, TryOnTheDealInPlayOnlyBringsFreeCellForward) {
   CNuvariView& view = StartAt("40", {"3", "8"});
-  TitledWindow freeCell("ﾌﾘｰｾﾙ ｹﾞｰﾑ #8");
+  TitledWindow freeCell("ﾌﾘｰｾﾙ ｹﾞｰﾑ #8", true);
   ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
   Select(1);
   Click(IDC_BUTTON_TRY);
@@ -237,7 +237,7 @@ TEST_F(PanelCommands, TryOnTheDealInPlayOnlyBringsFreeCellForward) {
 TEST_F(PanelCommands, NoTitleSetChosenActivatesNothing) {
   // Before the first choice the FreeCell text is empty; a search for it would match any title.
   CNuvariView& view = StartAt("40", {"3"});
-  TitledWindow other("別のプログラム");
+  TitledWindow other("別のプログラム", true);
   HWND frame = GetParent(view.m_hWnd);
   SetActiveWindow(frame);
   Select(0);
@@ -485,7 +485,7 @@ TEST_F(PanelCommands, UpdateWhileTryingReturnsToTheSequenceAtTheNewNumber) {
 // A refused number leaves the frame active; an accepted one brings FreeCell forward.
 TEST_F(PanelCommands, UpdateInTheSequenceStoresNothingAndBringsFreeCellForwardUnlessRefused) {
   CNuvariView& view = StartAt("250");
-  TitledWindow freeCell("フリーセル ゲーム #250");
+  TitledWindow freeCell("フリーセル ゲーム #250", true);
   ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
   HWND frame = GetParent(view.m_hWnd);
   SetActiveWindow(frame);
@@ -508,7 +508,7 @@ TEST_F(PanelCommands, RecordingAWindowThatHasGoneKeepsTheLastPosition) {
   Store("Top", "40");
   Store("Left", "60");
   CNuvariView& view = StartAt("250");
-  HWND gone = TitledWindow("フリーセル ゲーム #250").Handle();  // destroyed at the end of the statement
+  HWND gone = TitledWindow("フリーセル ゲーム #250", true).Handle();  // destroyed at the end of the statement
   view.RecordFreeCellPosition(gone);
   EXPECT_EQ(view.m_nTop, 40);
   EXPECT_EQ(view.m_nLeft, 60);

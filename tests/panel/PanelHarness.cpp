@@ -103,24 +103,4 @@ void PanelTest::Select(int index) const {
   SendMessageA(Control(IDC_PENDING_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-ScopedFile::ScopedFile(std::string path) : m_path(std::move(path)) {
-  if (GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
-  HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  CloseHandle(file);
-  m_made = true;
-}
-
-ScopedFile::~ScopedFile() {
-  if (m_made) DeleteFileA(m_path.c_str());
-}
-
-std::string TemporaryFolder(const std::string& name) {
-  char buffer[MAX_PATH + 1] = {};
-  GetTempPathA(MAX_PATH, buffer);
-  const std::string folder = std::string(buffer) + name;
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
-}
-
 }  // namespace paneltest

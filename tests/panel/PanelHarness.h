@@ -17,6 +17,7 @@
 #include "InProcess.h"
 #include "MessageBoxRecorder.h"
 #include "RegistryScope.h"
+#include "ScopedFile.h"
 #include "TitledWindow.h"
 
 namespace paneltest {
@@ -86,27 +87,8 @@ class PanelTest : public ::testing::Test {
   CNuvariView* m_view = nullptr;
 };
 
-// A file that exists for the life of the scope (and is removed only when the scope made it).
-class ScopedFile {
- public:
-  explicit ScopedFile(std::string path);
-  ~ScopedFile();
-  ScopedFile(const ScopedFile&) = delete;
-  ScopedFile& operator=(const ScopedFile&) = delete;
-  const std::string& Path() const { return m_path; }
-
- private:
-  std::string m_path;
-  bool m_made = false;
-};
-
-// A folder below the temporary folder, made when missing.
-std::string TemporaryFolder(const std::string& name);
-
-// A visible window of this process with the given title, for the life of the scope.
-class TitledWindow : public nuvari::test::TitledWindow {
- public:
-  explicit TitledWindow(const std::string& title) : nuvari::test::TitledWindow(title, true) {}
-};
+using nuvari::test::ScopedFile;
+using nuvari::test::TemporaryFolder;
+using nuvari::test::TitledWindow;
 
 }  // namespace paneltest

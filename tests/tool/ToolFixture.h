@@ -23,9 +23,8 @@ namespace tooltest {
 // The record's numbers in field order (Path, Pending and Rect left out), so a whole record
 // compares in one assertion.
 inline std::vector<int> RecordNumbers(const EnvironmentRecord& r) {
-  return {r.GameNo, r.Top,   r.Left,   r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt,
-          r.icon,   r.max,   r.tool,   r.status,  r.losses,   r.lost,            r.streak,
-          r.stype,  r.wins,  r.won,    r.messages, r.quick,   r.dblclick};
+  return {r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt, r.icon, r.max,
+          r.tool, r.status, r.losses, r.lost, r.streak, r.stype, r.wins, r.won, r.messages, r.quick, r.dblclick};
 }
 
 class ToolTest : public ::testing::Test {
