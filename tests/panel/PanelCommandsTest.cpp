@@ -430,10 +430,7 @@ TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    Reset();
-    CNuvariView& view = StartAt("250", row.pending);
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
+    CNuvariView& view = StartBetweenDeals("250", row.pending);
     TypeGameNo(row.typed);
     Click(IDC_BUTTON_UPDATE);
     EXPECT_EQ(BoxTexts(), (Texts{row.message}));

@@ -60,7 +60,7 @@ TEST_F(EnvironmentFileTest, MinimalFileGivesEveryDefault) {
 
 TEST_F(EnvironmentFileTest, OnTheNtFamilyQuickAndDblclickAreNotRead) {
   UseFamily(WindowsFamily::WindowsNT);
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile("x") + "[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
   EXPECT_EQ(Record().quick, 0x7777);
   EXPECT_EQ(Record().dblclick, 0x7777);
 }
@@ -89,7 +89,7 @@ TEST_F(EnvironmentFileTest, FilesThatAreNoEnvironmentFilesAreRefused) {
 }
 
 TEST_F(EnvironmentFileTest, PendingListEndsAtTheFirstGapOrEmptyValue) {
-  const std::string head = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  const std::string head = MinimalFile("x");
   ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=0\r\nPending3=9\r\n"));
   EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5, 0}));
   ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=\r\nPending2=9\r\n"));
@@ -109,7 +109,7 @@ TEST_F(EnvironmentFileTest, GameNoForms) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
-    ASSERT_TRUE(LoadText(std::string("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n") + row.line));
+    ASSERT_TRUE(LoadText(MinimalFile("x") + row.line));
     EXPECT_EQ(Record().GameNo, row.expected);
   }
 }
@@ -185,7 +185,7 @@ TEST_F(EnvironmentFileTest, SectionValuesAgreeWithThePlatformsOneKeyReads) {
 }
 
 TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
-  const std::string file = "[FreeCell]\r\nPath=D:\\nowhere\\freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  const std::string file = MinimalFile("D:\\nowhere\\freecell.exe");
   ASSERT_TRUE(LoadText(file));
   EXPECT_EQ(Record().Path, "D:\\nowhere\\freecell.exe") << "found nowhere: the text stays";
 
@@ -193,10 +193,10 @@ TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
   ASSERT_TRUE(LoadText(file));
   EXPECT_EQ(Record().Path, "freecell.exe") << "the system folder's name with 32 appended";
 
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("*.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(FilePath("*.ini"))));
   EXPECT_EQ(Record().Path, "freecell.exe") << "a wildcard names no file";
 
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("env.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(FilePath("env.ini"))));
   EXPECT_EQ(Record().Path, FilePath("env.ini")) << "an existing file stays";
 }
 
@@ -207,8 +207,7 @@ TEST_F(EnvironmentFileTest, LongValuesAreReadWhole) {
   for (int i = 0; i < 40; ++i) path += "ソフト";  // a double-byte character straddles byte 255
   path += "\\freecell.exe";
   const std::string rect(600, '7');
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n[Window size]\r\nRect=" + rect +
-                       "\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(path) + "[Window size]\r\nRect=" + rect + "\r\n"));
   EXPECT_EQ(Record().Path, path);
   EXPECT_EQ(Record().Rect, rect);
 }
@@ -283,7 +282,7 @@ TEST_F(EnvironmentFileTest, ExportIntoAMissingFolderIsReportedAsFailed) {
 
 // Mended: the old file was deleted before the new one was known to be writable.
 TEST_F(EnvironmentFileTest, FailedExportLeavesTheOldFileAsItWas) {
-  const std::string old = "[FreeCell]\r\nPath=mine\r\nIdleRow=0\r\nAutoExit=1\r\nPending0=77\r\n";
+  const std::string old = MinimalFile("mine") + "Pending0=77\r\n";
   WriteFileBytes(FilePath("old.ini"), old);
   // The fresh file cannot come into being where a folder of its name stands.
   CreateDirectoryA(FilePath("old.ini.new").c_str(), nullptr);

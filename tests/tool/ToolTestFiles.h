@@ -16,6 +16,12 @@ inline constexpr char kPlacesQuestion[] =
     "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
     "フリーセルが画面からはみ出すことがあります。";
 
+// The least an environment file holds: the [FreeCell] section with the path and the two keys
+// that make it one.
+inline std::string MinimalFile(const std::string& path) {
+  return "[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n";
+}
+
 // A file's bytes as they are on disk; nothing when it does not exist.
 std::optional<std::string> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
