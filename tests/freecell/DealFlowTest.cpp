@@ -16,10 +16,10 @@ using namespace nuvari::test;
 
 class DealFlow : public ::testing::TestWithParam<EditionCase> {};
 
-// The game-over box once it is up, when it says the deal was won (and not lost), or lost (and not
-// won); null otherwise.
-HWND GameOverSaying(const StandIn& freeCell, const EditionCase& edition, bool won) {
-  HWND box = freeCell.WaitForBox(edition.gameOver);
+// The deal played to its game-over box; the box when it says the deal was won (and not lost), or
+// lost (and not won); null otherwise.
+HWND PlayToGameOver(const StandIn& freeCell, const EditionCase& edition, int deal, bool won) {
+  HWND box = freeCell.PlayDeal(edition, deal) ? freeCell.WaitForBox(edition.gameOver) : nullptr;
   if (!box) return nullptr;
   const bool saysWon = FindChildByText(box, "あなたの勝ち", Match::Contains) != nullptr;
   const bool saysLost = FindChildByText(box, "あなたの負け", Match::Contains) != nullptr;
@@ -50,8 +50,7 @@ TEST_P(DealFlow, F3OpensTheDialogAndOkStartsTheTypedDeal) {
 TEST_P(DealFlow, WonDealShowsGameOverAndYesOpensTheDialogAgain) {
   const EditionCase& edition = GetParam();
   StandIn freeCell(EditionSwitch(edition) + " /autowin=150");
-  ASSERT_TRUE(freeCell.PlayDeal(edition, 5));
-  HWND gameOver = GameOverSaying(freeCell, edition, true);
+  HWND gameOver = PlayToGameOver(freeCell, edition, 5, true);
   ASSERT_NE(gameOver, nullptr);
   // The deal stays in the title while the box is up: that is how the box is known as FreeCell's.
   EXPECT_EQ(WindowText(freeCell.MainWindow()), std::string(edition.gameTitle) + "5");
@@ -65,8 +64,7 @@ TEST_P(DealFlow, WonDealShowsGameOverAndYesOpensTheDialogAgain) {
 TEST_P(DealFlow, ListedDealIsLostAndNoLeavesTheTable) {
   const EditionCase& edition = GetParam();
   StandIn freeCell(EditionSwitch(edition) + " /autowin=150 /lose=3,7");
-  ASSERT_TRUE(freeCell.PlayDeal(edition, 7));
-  HWND gameOver = GameOverSaying(freeCell, edition, false);
+  HWND gameOver = PlayToGameOver(freeCell, edition, 7, false);
   ASSERT_NE(gameOver, nullptr);
   ASSERT_TRUE(ClickButton(gameOver, "いいえ"));
   ASSERT_TRUE(WaitUntilGone(gameOver, kWaitMs));

@@ -110,25 +110,24 @@ TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
+// Where the supervisor never ran, this PC's places are the defaults; the flags come from the file.
 TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
-  StoreSupervisorSession();
-  m_dialog->m_record = kFromFile;
-  m_boxes.answers = {IDNO};
-  m_dialog->SaveToRegistry();
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "33");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "44");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
-  EXPECT_EQ(DescribeKey(kWindowSizeKey),
-            (Values{"Rect=0200 0150 0740 0640", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
-}
-
-TEST_F(KitRegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
-  m_dialog->m_record = kFromFile;
-  m_boxes.answers = {IDNO};
-  m_dialog->SaveToRegistry();
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "0");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "0");
-  EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0010 0010 0550 0500");
+  struct Row { int line; bool supervisorRan; const char* top; const char* left; std::string rect; };
+  const Row rows[] = {{__LINE__, true, "33", "44", "0200 0150 0740 0640"},
+                      {__LINE__, false, "0", "0", "0010 0010 0550 0500"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    DeleteRegistryTree(RegistryScope::kMakerKey);
+    if (row.supervisorRan) StoreSupervisorSession();
+    m_dialog->m_record = kFromFile;
+    m_boxes.answers = {IDNO};
+    m_dialog->SaveToRegistry();
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), row.top);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), row.left);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
+    EXPECT_EQ(DescribeKey(kWindowSizeKey),
+              (Values{"Rect=" + row.rect, "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
+  }
 }
 
 // Mended: a file from someone else could make the supervisor's next start run any program.
