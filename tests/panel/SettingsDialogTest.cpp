@@ -266,9 +266,7 @@ TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {
     EXPECT_FALSE(IsClosed(dialog));
     ClickIn(dialog, IDCANCEL);
   });
-  ASSERT_EQ(m_help.calls.size(), 1u);
-  EXPECT_EQ(m_help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(m_help.calls[0].data, 131175u);
+  ASSERT_EQ(m_help.Requested(), (nuvari::test::HelpRecorder::Requests{{HELP_CONTEXT, 131175u}}));
   ASSERT_GE(m_help.calls[0].file.size(), 4u);
   EXPECT_EQ(m_help.calls[0].file.substr(m_help.calls[0].file.size() - 4), ".HLP");
 }
