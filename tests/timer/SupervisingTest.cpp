@@ -279,7 +279,11 @@ TEST_F(FreeCellBox, ABoxWithNeitherButtonEndsTheTick) {
 
 // --- 6. Move question ---
 
-using MoveQuestion = Supervising;
+// The one-card move chosen in the settings.
+class MoveQuestion : public Supervising {
+ protected:
+  void PrepareRegistry() override { registry.Store("IdleRow", "1"); }
+};
 
 // While the question stays the latch alternates, answered or not: the button IdleRow chooses is
 // pressed on every second tick; IdleRow 2 (or another) leaves the question to the player.
@@ -314,7 +318,6 @@ TEST_F(MoveQuestion, TheFullWidthQuestionNeedsItsFullStops) {
   HWND wrongOne = wrong.AddButton("1 枚のカードを移動する(&S)");
   FakeWindow& question = Make("空の列に移動...");
   HWND one = question.AddButton("1 枚のカードを移動する(&S)");
-  view->m_nIdleRow = 1;
   TickAndPump();
   EXPECT_EQ(question.Clicks(one), 1);
   EXPECT_EQ(wrong.Clicks(wrongOne), 0);
