@@ -55,8 +55,8 @@ class ToolTest : public ::testing::Test {
   nuvari::test::MessageBoxRecorder m_boxes;
   std::unique_ptr<CNuvariKitDlg> m_dialog;
   std::string m_folder;
-  // FreeCell's Windows NT store, as it was before the test.
-  std::optional<std::string> m_savedEntpack;
+  // FreeCell's Windows NT store, given back as it was before the test.
+  std::optional<nuvari::test::RestoredFile> m_entpack;
   std::string m_entpackPath;
 };
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "RegistryScope.h"
 
@@ -30,17 +28,6 @@ std::string CurrentFolder() {
   std::string folder(MAX_PATH, '\0');
   folder.resize(GetCurrentDirectoryA(MAX_PATH, folder.data()));
   return folder;
-}
-
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
 }
 
 std::vector<std::string> DescribeKey(const std::string& keyPath) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
+
 namespace tooltest {
 
 // The tool's messages, as the tests expect them.
@@ -22,9 +24,8 @@ inline std::string MinimalFile(const std::string& path) {
   return "[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n";
 }
 
-// A file's bytes as they are on disk; nothing when it does not exist.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+using nuvari::test::ReadFileBytes;
+using nuvari::test::WriteFileBytes;
 
 // Removes a folder with everything in it.
 void RemoveTree(const std::string& folder);
