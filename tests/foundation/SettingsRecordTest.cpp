@@ -3,7 +3,7 @@
 #include "FileSystem.h"
 #include "NuvariDoc.h"
 #include "RegistryScope.h"
-#include "ScopedFile.h"
+#include "Files.h"
 #include "InProcess.h"
 
 using namespace nuvari::test;

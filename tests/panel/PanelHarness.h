@@ -14,10 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Files.h"
 #include "InProcess.h"
 #include "MessageBoxRecorder.h"
 #include "RegistryScope.h"
-#include "ScopedFile.h"
 #include "TitledWindow.h"
 
 namespace paneltest {
