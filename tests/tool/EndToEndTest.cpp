@@ -48,9 +48,9 @@ class KitEndToEndTest : public ::testing::Test {
 
   // The next "Nuvari" box must carry this text; it is answered with the button.
   void Answer(const std::string& text, int button) {
-    HWND box = WaitForMessageBox(m_tool->Id(), "Nuvari", kWaitMs);
+    HWND box = nuvari::test::WaitForDialog("Nuvari", nuvari::test::Match::Equals, kWaitMs, m_tool->Id());
     ASSERT_NE(box, nullptr) << "no box for: " << text;
-    EXPECT_EQ(MessageBoxText(box), text);
+    EXPECT_EQ(nuvari::test::MessageBoxText(box), text);
     PressButton(box, button);
     ASSERT_TRUE(nuvari::test::WaitUntilGone(box, kWaitMs));
   }
