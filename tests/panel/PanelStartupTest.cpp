@@ -86,8 +86,7 @@ TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    Close();
-    m_boxes.boxes.clear();
+    Reset();
     Store("AutoExit", "1");
     m_launchResults = {row.result};
     CNuvariView& view = Start();

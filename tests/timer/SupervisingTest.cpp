@@ -100,10 +100,11 @@ TEST_F(OneLookPerTick, AWindowGoneSinceTheSnapshotIsHarmless) {
 
 class GameNumberDialog : public Supervising {
  protected:
-  // Deal 5 waits on the pending list, for the dialog while it is tried.
+  // Deal 5 waits on the pending list, for the dialog while it is tried; a win count for the countdown.
   void PrepareRegistry() override {
     registry.Store("GameNo", "617");
     registry.Store("Pending0", "5");
+    registry.Store("GameOverYourWinCnt", "3");
   }
 };
 
@@ -181,8 +182,7 @@ TEST_F(GameNumberDialog, TheDialogGoneArmsTypingAgain) {
 }
 
 TEST_F(GameNumberDialog, AConfirmedNumberReloadsAnEmptyWinCountdown) {
-  view->m_nGameOverYourWinCnt = 3;
-  view->m_nWinCountdown = 0;
+  view->m_nWinCountdown = 0;  // as the win left to the player leaves it
   Dialog();
   Tick();
   EXPECT_EQ(view->m_nWinCountdown, 3);
