@@ -121,6 +121,9 @@ class RegistryScope {
   ~RegistryScope() { DeleteRegistryTree(kMakerKey); }
   // A value of the FreeCell key, as a start loads it and a run leaves it.
   void Store(const std::string& name, const std::string& text) const { WriteRegistryText(kFreeCell, name, text); }
+  void Store(std::initializer_list<std::pair<const char*, std::string>> values) const {
+    WriteRegistryTexts(kFreeCell, values);
+  }
   std::optional<std::string> Stored(const std::string& name) const { return ReadRegistryText(kFreeCell, name); }
   // The pending values, from Pending0 up to the first missing one.
   std::vector<std::string> StoredPending() const {

@@ -8,10 +8,7 @@ namespace {
 class GameOver : public ViewFixture {
  protected:
   // Deal 7 in sequence; deal 5 waits on the pending list, for the win while it is tried.
-  void PrepareRegistry() override {
-    registry.Store("GameNo", "7");
-    registry.Store("Pending0", "5");
-  }
+  void PrepareRegistry() override { registry.Store({{"GameNo", "7"}, {"Pending0", "5"}}); }
   void SetUp() override {
     ViewFixture::SetUp();
     game = &Make("ﾌﾘｰｾﾙ ｹﾞｰﾑ #7", MenuBar::Popup);
@@ -135,8 +132,7 @@ class PlayersWins : public GameOver {
  protected:
   void PrepareRegistry() override {
     GameOver::PrepareRegistry();
-    registry.Store("GameOverYourWin", "1");
-    registry.Store("GameOverYourWinCnt", "2");
+    registry.Store({{"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "2"}});
   }
 };
 

@@ -7,11 +7,7 @@ namespace {
 // FreeCell's place and the deal in sequence as a start loads them; the start requested a new game.
 class NewGameStep : public ViewFixture {
  protected:
-  void PrepareRegistry() override {
-    registry.Store("Left", "40");
-    registry.Store("Top", "30");
-    registry.Store("GameNo", "12");
-  }
+  void PrepareRegistry() override { registry.Store({{"Left", "40"}, {"Top", "30"}, {"GameNo", "12"}}); }
 };
 
 TEST_F(NewGameStep, WithoutFreeCellNothingElseRuns) {

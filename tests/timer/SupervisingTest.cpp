@@ -102,9 +102,7 @@ class GameNumberDialog : public Supervising {
  protected:
   // Deal 5 waits on the pending list, for the dialog while it is tried; a win count for the countdown.
   void PrepareRegistry() override {
-    registry.Store("GameNo", "617");
-    registry.Store("Pending0", "5");
-    registry.Store("GameOverYourWinCnt", "3");
+    registry.Store({{"GameNo", "617"}, {"Pending0", "5"}, {"GameOverYourWinCnt", "3"}});
   }
 };
 

@@ -6,9 +6,8 @@
 namespace timertest {
 
 void ViewFixture::SetUp() {
-  registry.Store("Path", "freecell.exe");
   // A test without FreeCell's main window must not close the frame under its feet.
-  registry.Store("AutoExit", "0");
+  registry.Store({{"Path", "freecell.exe"}, {"AutoExit", "0"}});
   PrepareRegistry();
   boxes = std::make_unique<nuvari::test::MessageBoxRecorder>();
   // FreeCell "starts" without a program: the test brings its own windows.
