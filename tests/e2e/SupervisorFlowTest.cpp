@@ -19,10 +19,7 @@
 namespace e2e {
 namespace {
 
-using nuvari::test::EditionCase;
-using nuvari::test::kFull;
-using nuvari::test::kHalf;
-using nuvari::test::Match;
+using namespace nuvari::test;
 
 class DealRun : public ::testing::TestWithParam<EditionCase> {};
 
@@ -156,46 +153,36 @@ INSTANTIATE_TEST_SUITE_P(IdleRow, SequenceMoveRun, ::testing::Values(0, 1));
 TEST(SupervisorFlow, TheResignBoxRecordsFreeCellsPositionBeforeYes) {
   SupervisorRun run;
   run.UseStandIn("/edition=half /askresign");
-  ASSERT_TRUE(run.Start());
-  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
-  HWND freeCell = run.FreeCellWindow(kHalf.gameTitle);
+  HWND freeCell = run.StartFirstDeal(kHalf.gameTitle);
   ASSERT_NE(freeCell, nullptr);
   // The player moves FreeCell and asks it for another deal: FreeCell asks whether to resign.
-  SetWindowPos(freeCell, nullptr, 150, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof(placement);
-  ASSERT_TRUE(GetWindowPlacement(freeCell, &placement));
+  const auto [left, top] = MoveTo(freeCell, 150, 120);
+  ASSERT_FALSE(left.empty());
   PostMessageA(freeCell, WM_KEYDOWN, VK_F3, 0);
   ASSERT_TRUE(run.WaitForCount("button resign yes", 1));
-  EXPECT_EQ(run.Stored("Left"), std::to_string(placement.rcNormalPosition.left));
-  EXPECT_EQ(run.Stored("Top"), std::to_string(placement.rcNormalPosition.top));
+  EXPECT_EQ(run.Stored("Left"), left);
+  EXPECT_EQ(run.Stored("Top"), top);
   EXPECT_TRUE(run.Close());
 }
 
 TEST(SupervisorFlow, QuittingClosesFreeCellAndStoresItsPlace) {
   SupervisorRun run;
   run.UseStandIn("/edition=full /askonclose");
-  ASSERT_TRUE(run.Start());
-  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
-  HWND freeCell = run.FreeCellWindow(kFull.gameTitle);
+  HWND freeCell = run.StartFirstDeal(kFull.gameTitle);
   ASSERT_NE(freeCell, nullptr);
-  SetWindowPos(freeCell, nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof(placement);
-  ASSERT_TRUE(GetWindowPlacement(freeCell, &placement));
+  const auto [left, top] = MoveTo(freeCell, 90, 70);
+  ASSERT_FALSE(left.empty());
   EXPECT_TRUE(run.Close());
   EXPECT_TRUE(run.WaitForCount("button resign yes", 1)) << "FreeCell's question answered with yes";
   EXPECT_TRUE(run.WaitForCount("closed", 1));
-  EXPECT_EQ(run.Stored("Left"), std::to_string(placement.rcNormalPosition.left));
-  EXPECT_EQ(run.Stored("Top"), std::to_string(placement.rcNormalPosition.top));
+  EXPECT_EQ(run.Stored("Left"), left);
+  EXPECT_EQ(run.Stored("Top"), top);
 }
 
 TEST(SupervisorFlow, AutoExitEndsTheSupervisorWhenFreeCellHasGone) {
   SupervisorRun run;
   run.UseStandIn("/edition=half");  // AutoExit is on in a fresh registry
-  ASSERT_TRUE(run.Start());
-  ASSERT_TRUE(run.WaitForCount("deal-start 1", 1));
-  HWND freeCell = run.FreeCellWindow(kHalf.gameTitle);
+  HWND freeCell = run.StartFirstDeal(kHalf.gameTitle);
   ASSERT_NE(freeCell, nullptr);
   PostMessageA(freeCell, WM_CLOSE, 0, 0);
   ASSERT_TRUE(run.WaitForCount("closed", 1));

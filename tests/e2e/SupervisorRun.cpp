@@ -6,10 +6,7 @@
 namespace e2e {
 namespace {
 
-using nuvari::test::IsDialog;
-using nuvari::test::Match;
-using nuvari::test::PollUntil;
-using nuvari::test::ProcessOf;
+using namespace nuvari::test;
 
 // Ends every stand-in FreeCell still on the desktop (left behind by a run that failed).
 void EndStrayFreeCells() {
@@ -100,6 +97,19 @@ int SupervisorRun::Find(const std::string& line, int from) const {
 
 HWND SupervisorRun::FreeCellWindow(const char* gameTitle) const {
   return nuvari::test::WaitForTopLevel(gameTitle, Match::Contains, kStepMs);
+}
+
+HWND SupervisorRun::StartFirstDeal(const char* gameTitle) {
+  if (!Start() || !WaitForCount("deal-start 1", 1)) return nullptr;
+  return FreeCellWindow(gameTitle);
+}
+
+std::pair<std::string, std::string> MoveTo(HWND window, int x, int y) {
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  if (!GetWindowPlacement(window, &placement)) return {};
+  return {std::to_string(placement.rcNormalPosition.left), std::to_string(placement.rcNormalPosition.top)};
 }
 
 }  // namespace e2e

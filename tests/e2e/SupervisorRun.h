@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -18,6 +19,9 @@ namespace e2e {
 
 // Long enough for a slow, shared machine; short enough that a hang fails the test in time.
 inline constexpr DWORD kStepMs = 15000;
+
+// Moves the window as the player would; its restored position as stored: left and top in decimal.
+std::pair<std::string, std::string> MoveTo(HWND window, int x, int y);
 
 class SupervisorRun {
  public:
@@ -54,6 +58,8 @@ class SupervisorRun {
   int Find(const std::string& line, int from = 0) const;
   // FreeCell's main window while a deal is in play (its title starts with the text).
   HWND FreeCellWindow(const char* gameTitle) const;
+  // Starts Nuvari and waits for deal 1 in play; FreeCell's main window, or null.
+  HWND StartFirstDeal(const char* gameTitle);
 
  private:
   nuvari::test::RegistryScope m_registry;

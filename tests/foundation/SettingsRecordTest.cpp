@@ -1,35 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "FileSystem.h"
 #include "NuvariDoc.h"
 #include "RegistryScope.h"
+#include "Files.h"
 #include "InProcess.h"
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::ReadRegistryValue;
-using nuvari::test::RegistryKeyExists;
-using nuvari::test::RegistryScope;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 
 namespace {
 
-// A freecell.exe placed in one of the searched folders for the life of the scope.
-class PlacedFreeCell {
- public:
-  explicit PlacedFreeCell(const std::string& folder) : m_path(folder + "\\freecell.exe") {
-    std::ofstream(m_path, std::ios::binary) << "MZ";
-  }
-  ~PlacedFreeCell() { DeleteFileA(m_path.c_str()); }
-
- private:
-  std::string m_path;
-};
-
 void Store(const std::string& name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
+std::optional<std::string> Stored(const std::string& name) { return ReadRegistryText(RegistryScope::kFreeCell, name); }
+bool IsStored(const std::string& name) { return ReadRegistryValue(RegistryScope::kFreeCell, name).has_value(); }
+
+// The document's numbers: GameNo, Top, Left, IdleRow, AutoExit, GameOverYourWin, GameOverYourWinCnt.
+std::vector<int> Numbers(const CNuvariDoc& doc) {
+  return {doc.m_nGameNo, doc.m_nTop, doc.m_nLeft, doc.m_nIdleRow, doc.m_bAutoExit, doc.m_bGameOverYourWin,
+          doc.m_nGameOverYourWinCnt};
+}
 
 }  // namespace
+
+using Texts = std::vector<std::string>;
 
 class SettingsStore : public ::testing::Test {
  protected:
@@ -42,38 +35,32 @@ TEST_F(SettingsStore, FreshUserGetsDefaultsAndNoValuesUntilTheFirstChange) {
   doc.ReadSettings();
   EXPECT_TRUE(RegistryKeyExists(RegistryScope::kFreeCell));
   EXPECT_EQ(doc.m_strPath, "");  // no freecell.exe in this Windows
-  EXPECT_EQ(doc.m_nGameNo, 1);
-  EXPECT_EQ(doc.m_nTop, 0);
-  EXPECT_EQ(doc.m_nLeft, 0);
-  EXPECT_EQ(doc.m_nIdleRow, 0);
-  EXPECT_EQ(doc.m_bAutoExit, 1);
-  EXPECT_EQ(doc.m_bGameOverYourWin, 0);
-  EXPECT_EQ(doc.m_nGameOverYourWinCnt, 1);
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 0, 0, 0, 1, 0, 1}));
   EXPECT_EQ(doc.m_nPendingCount, 0);
   EXPECT_TRUE(doc.m_arrPending.empty());
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Path"));
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "GameNo"));
+  EXPECT_FALSE(IsStored("Path"));
+  EXPECT_FALSE(IsStored("GameNo"));
 
   doc.AddPending(9);
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Path"), "");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "1");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "AutoExit"), "1");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "9");
+  EXPECT_EQ(Stored("Path"), "");
+  EXPECT_EQ(Stored("GameNo"), "1");
+  EXPECT_EQ(Stored("AutoExit"), "1");
+  EXPECT_EQ(Stored("Pending0"), "9");
 }
 
 TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName) {
   for (const auto& folder : {fw::WindowsDirectory(), fw::SystemDirectory()}) {
     ASSERT_TRUE(folder);
-    PlacedFreeCell placed(*folder);
+    ScopedFile placed(*folder + "\\freecell.exe");
     doc.ReadSettings();
     EXPECT_EQ(doc.m_strPath, "freecell.exe") << *folder;
     // The search result reaches the registry only with the next write.
-    EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Path"));
+    EXPECT_FALSE(IsStored("Path"));
   }
 }
 
 TEST_F(SettingsStore, AStoredPathIsKeptEvenWhenItNamesNoFile) {
-  PlacedFreeCell placed(*fw::WindowsDirectory());
+  ScopedFile placed(*fw::WindowsDirectory() + "\\freecell.exe");
   Store("Path", "D:\\nowhere\\freecell.exe");
   doc.ReadSettings();
   EXPECT_EQ(doc.m_strPath, "D:\\nowhere\\freecell.exe");
@@ -91,23 +78,15 @@ TEST_F(SettingsStore, GameNoTextFormsLoadAsTheNearestDeal) {
     EXPECT_EQ(doc.m_nGameNo, row.expected) << "stored '" << row.stored << "'";
   }
   doc.WriteSettings();
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "32000") << "stored so at the next store";
+  EXPECT_EQ(Stored("GameNo"), "32000") << "stored so at the next store";
 }
 
 TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
-  Store("IdleRow", "7");
-  Store("AutoExit", "-3");
-  Store("GameOverYourWin", "2");
-  Store("GameOverYourWinCnt", "0");
-  Store("Top", "-20");
-  Store("Left", "1500");
+  for (const auto& [name, text] : {std::pair{"Top", "-20"}, {"Left", "1500"}, {"IdleRow", "7"}, {"AutoExit", "-3"},
+                                   {"GameOverYourWin", "2"}, {"GameOverYourWinCnt", "0"}})
+    Store(name, text);
   doc.ReadSettings();
-  EXPECT_EQ(doc.m_nIdleRow, 7);
-  EXPECT_EQ(doc.m_bAutoExit, -3);
-  EXPECT_EQ(doc.m_bGameOverYourWin, 2);
-  EXPECT_EQ(doc.m_nGameOverYourWinCnt, 0);
-  EXPECT_EQ(doc.m_nTop, -20);
-  EXPECT_EQ(doc.m_nLeft, 1500);
+  EXPECT_EQ(Numbers(doc), (std::vector<int>{1, -20, 1500, 7, -3, 2, 0}));
 }
 
 // Zeros, and values outside 1..32000 alike, are no deals: the panel skips them, the store keeps them.
@@ -120,8 +99,9 @@ TEST_F(SettingsStore, PendingValuesThatAreNoDealsStayAndAreWrittenBack) {
     EXPECT_EQ(doc.m_arrPending, stored);
     EXPECT_EQ(doc.m_nPendingCount, 3);
     doc.WriteSettings();
-    for (std::size_t i = 0; i < stored.size(); ++i)
-      EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending" + std::to_string(i)), std::to_string(stored[i]));
+    Texts texts;
+    for (const std::int32_t deal : stored) texts.push_back(std::to_string(deal));
+    EXPECT_EQ(registry.StoredPending(), texts);
   }
 }
 
@@ -137,11 +117,10 @@ TEST_F(SettingsStore, ADealStoredTwiceIsHeldOnceAndTheStaleTailGoesAtTheNextStor
   EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{7, 9, 0}));
   EXPECT_EQ(doc.m_nPendingCount, 3);
   EXPECT_EQ(doc.m_nStoredPendingCount, 5);
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "9") << "stays until the next store";
+  EXPECT_EQ(Stored("Pending2"), "9") << "stays until the next store";
   doc.WriteSettings();
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "0");
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending3"));
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending4"));
+  EXPECT_EQ(registry.StoredPending(), (Texts{"7", "9", "0"}));
+  EXPECT_FALSE(IsStored("Pending4"));
   EXPECT_EQ(doc.m_nStoredPendingCount, 3);
 }
 
@@ -152,10 +131,10 @@ TEST_F(SettingsStore, AGapEndsTheListAndLaterValuesAreLeftAlone) {
   doc.ReadSettings();
   EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{4, 5}));
   doc.WriteSettings();
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending3"), "6");
+  EXPECT_EQ(Stored("Pending3"), "6");
   doc.AddPending(8);
   doc.AddPending(9);  // position 3 is written now and replaces the old value
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending3"), "9");
+  EXPECT_EQ(Stored("Pending3"), "9");
 }
 
 TEST_F(SettingsStore, AnEmptyPendingValueEndsTheList) {
@@ -171,11 +150,8 @@ TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
   doc.ReadSettings();
   doc.RemovePending(11);
   doc.RemovePending(12);
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending0"), "10");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending1"), "13");
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "Pending2"), "14");
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending3"));
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending4"));
+  EXPECT_EQ(registry.StoredPending(), (Texts{"10", "13", "14"}));
+  EXPECT_FALSE(IsStored("Pending4"));
   EXPECT_EQ(doc.m_nStoredPendingCount, 3);
 }
 
@@ -187,10 +163,10 @@ TEST_F(SettingsStore, RemovePendingTakesTheFirstEqualDealAndStoresEvenWithoutOne
   doc.RemovePending(5);
   EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{17, 5}));
   EXPECT_EQ(doc.m_nPendingCount, 2);
-  EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "Pending2"));
+  EXPECT_FALSE(IsStored("Pending2"));
   Store("GameNo", "77");  // a store happens even when nothing was removed
   doc.RemovePending(999);
-  EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, "GameNo"), "1");
+  EXPECT_EQ(Stored("GameNo"), "1");
 }
 
 TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalText) {
@@ -203,7 +179,7 @@ TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalText) {
     auto value = ReadRegistryValue(RegistryScope::kFreeCell, name);
     ASSERT_TRUE(value) << name;
     EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << name;
-    EXPECT_EQ(ReadRegistryText(RegistryScope::kFreeCell, name), text) << name;
+    EXPECT_EQ(Stored(name), text) << name;
   }
   CNuvariDoc reread;
   reread.ReadSettings();

@@ -9,17 +9,11 @@
 #include "WindowSearch.h"
 #include "Programs.h"
 
-using nuvari::test::ChildProcess;
-using nuvari::test::Match;
-using nuvari::test::TitledWindow;
-using nuvari::test::RegistryKeyExists;
-using nuvari::test::RegistryScope;
+using namespace nuvari::test;
 
 namespace {
 
 constexpr DWORD kWaitMs = 15000;
-
-using nuvari::test::NuvariCommandLine;
 
 // Starts Nuvari and expects the already-running box: answered with OK, the program ends.
 void ExpectRefusedStart() {

@@ -56,6 +56,9 @@ TEST_F(FrameTextsTest, MenuItemsCarryTheirTextsAccessKeysAndCommands) {
   EXPECT_EQ(GetMenuItemCount(bar), 3);
   const int counts[] = {3, 2, 4};
   for (int popup = 0; popup < 3; ++popup) EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, popup)), counts[popup]);
+  // Half-width katakana reach the menu as single bytes: ﾌｧｲﾙ( in code page 932, independent of
+  // how the test itself was compiled.
+  EXPECT_EQ(MenuText(bar, 0).substr(0, 5), "\xCC\xA7\xB2\xD9(");
   for (const MenuRow& row : rows) {
     HMENU menu = row.popup < 0 ? bar : GetSubMenu(bar, row.popup);
     EXPECT_EQ(MenuText(menu, row.position), row.text) << "row at line " << row.line;
@@ -65,10 +68,6 @@ TEST_F(FrameTextsTest, MenuItemsCarryTheirTextsAccessKeysAndCommands) {
   }
 }
 
-TEST_F(FrameTextsTest, HalfWidthKatakanaReachTheMenuAsSingleBytes) {
-  // ﾌｧｲﾙ( in code page 932, independent of how the test itself was compiled.
-  EXPECT_EQ(MenuText(GetMenu(session.Window()), 0).substr(0, 5), "\xCC\xA7\xB2\xD9(");
-}
 
 struct StringRow {
   int line;
@@ -135,20 +134,48 @@ TEST_F(FrameTextsTest, AcceleratorTableHoldsTheSixteenKeys) {
   }
 }
 
-TEST_F(FrameTextsTest, ToolbarHasFourButtonsAndAGapWithSixteenByFifteenImages) {
+// The tooltip is the second part of the command's string, the prompt its first.
+TEST_F(FrameTextsTest, ToolbarHasFourButtonsAndAGapWithSixteenByFifteenImagesTooltipsAndPrompts) {
   HWND toolbar = session.Bar(59392);
+  HWND tooltips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tooltips, nullptr);
   ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
-  const int commands[] = {32771, 57665, 0, 57664, 57669};
-  int image = 0;
-  for (int i = 0; i < 5; ++i) {
+  EXPECT_EQ(session.StatusText(), " ");
+  const struct {
+    int line;
+    int command;  // 0: the gap
+    int image;
+    const char* tooltip;
+    const char* prompt;
+  } rows[] = {
+      {__LINE__, 32771, 0, "環境設定", "環境設定"},
+      {__LINE__, 57665, 1, "終了", "Nuvari の終了"},
+      {__LINE__, 0, 0, nullptr, nullptr},
+      {__LINE__, 57664, 2, "ﾊﾞｰｼﾞｮﾝ", "ﾊﾞｰｼﾞｮﾝの情報"},
+      {__LINE__, 57669, 3, "ﾍﾙﾌﾟ", "ｸﾘｯｸされたﾎﾞﾀﾝ、ﾒﾆｭｰまたはｳｨﾝﾄﾞｳのﾍﾙﾌﾟを表示"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    const int index = static_cast<int>(&row - rows);
     TBBUTTON button{};
-    ASSERT_TRUE(SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button)));
-    EXPECT_EQ(button.idCommand, commands[i]) << "button " << i;
-    EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, commands[i] == 0) << "button " << i;
-    if (commands[i] != 0) {
-      EXPECT_EQ(button.iBitmap, image++) << "button " << i;
-    }
+    ASSERT_TRUE(SendMessageA(toolbar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)));
+    EXPECT_EQ(button.idCommand, row.command);
+    EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, row.command == 0);
+    if (row.command == 0) continue;
+    EXPECT_EQ(button.iBitmap, row.image);
+    char buffer[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = toolbar;
+    tool.uId = static_cast<UINT_PTR>(row.command);
+    tool.lpszText = buffer;
+    SendMessageA(tooltips, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(buffer, row.tooltip);
+    SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(index), 0);
+    EXPECT_EQ(session.StatusText(), row.prompt);
   }
+  SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+  EXPECT_EQ(session.StatusText(), " ");
   // The bitmap: four images of 16 x 15 side by side, 16 colours.
   HRSRC info = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(2));  // RT_BITMAP
   ASSERT_NE(info, nullptr);
@@ -156,37 +183,6 @@ TEST_F(FrameTextsTest, ToolbarHasFourButtonsAndAGapWithSixteenByFifteenImages) {
   EXPECT_EQ(header->biWidth, 64);
   EXPECT_EQ(header->biHeight, 15);
   EXPECT_EQ(header->biBitCount, 4);
-}
-
-TEST_F(FrameTextsTest, ToolbarTooltipsAreTheSecondPartOfTheCommandStrings) {
-  HWND toolbar = session.Bar(59392);
-  HWND tooltips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
-  ASSERT_NE(tooltips, nullptr);
-  const std::pair<UINT, const char*> rows[] = {
-      {32771, "環境設定"}, {57665, "終了"}, {57664, "ﾊﾞｰｼﾞｮﾝ"}, {57669, "ﾍﾙﾌﾟ"}};
-  for (const auto& [command, text] : rows) {
-    char buffer[256] = {};
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = toolbar;
-    tool.uId = command;
-    tool.lpszText = buffer;
-    SendMessageA(tooltips, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&tool));
-    EXPECT_STREQ(buffer, text) << "command " << command;
-  }
-}
-
-TEST_F(FrameTextsTest, StatusBarPromptsFollowTheMouseOverButtons) {
-  HWND toolbar = session.Bar(59392);
-  EXPECT_EQ(session.StatusText(), " ");
-  const std::pair<int, const char*> rows[] = {
-      {0, "環境設定"}, {1, "Nuvari の終了"}, {3, "ﾊﾞｰｼﾞｮﾝの情報"}, {4, "ｸﾘｯｸされたﾎﾞﾀﾝ、ﾒﾆｭｰまたはｳｨﾝﾄﾞｳのﾍﾙﾌﾟを表示"}};
-  for (const auto& [index, prompt] : rows) {
-    SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(index), 0);
-    EXPECT_EQ(session.StatusText(), prompt) << "button " << index;
-  }
-  SendMessageA(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
-  EXPECT_EQ(session.StatusText(), " ");
 }
 
 TEST_F(FrameTextsTest, StatusBarPromptsFollowTheSelectedMenuItem) {

@@ -14,6 +14,7 @@ namespace frametest {
 namespace {
 
 constexpr ULONG_PTR kFrameTopic = 0x20000 + 128;
+using Requests = HelpRecorder::Requests;
 
 class HelpTest : public FrameTest {
  protected:
@@ -55,13 +56,12 @@ TEST_F(HelpTest, HelpMenuCommandsOpenTheProgramsHelpFile) {
       {__LINE__, 57671, HELP_INDEX, 0},
   };
   for (const HelpRow& row : rows) {
+    SCOPED_TRACE(row.line);
     help.calls.clear();
     SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(row.command, 0), 0);
-    ASSERT_EQ(help.calls.size(), 1u) << "row at line " << row.line;
-    EXPECT_EQ(help.calls[0].command, row.helpCommand) << "row at line " << row.line;
-    EXPECT_EQ(help.calls[0].data, row.data) << "row at line " << row.line;
-    EXPECT_EQ(help.calls[0].owner, session.Window()) << "row at line " << row.line;
-    EXPECT_EQ(help.calls[0].file, app.m_strHelpFilePath) << "row at line " << row.line;
+    ASSERT_EQ(help.Requested(), (Requests{{row.helpCommand, row.data}}));
+    EXPECT_EQ(help.calls[0].owner, session.Window());
+    EXPECT_EQ(help.calls[0].file, app.m_strHelpFilePath);
   }
   // The file beside the program, named after it.
   const std::string& file = app.m_strHelpFilePath;
@@ -72,9 +72,7 @@ TEST_F(HelpTest, HelpMenuCommandsOpenTheProgramsHelpFile) {
 TEST_F(HelpTest, F1OpensTheFramesTopicAndShiftF1StartsContextHelp) {
   PostMessageA(session.View(), WM_KEYDOWN, VK_F1, 0x003B0001);
   Pump(app);
-  ASSERT_EQ(help.calls.size(), 1u);
-  EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(help.calls[0].data, kFrameTopic);
+  EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, kFrameTopic}}));
 
   std::array<BYTE, 256> keys{};
   GetKeyboardState(keys.data());
@@ -91,9 +89,7 @@ TEST_F(HelpTest, ContextHelpShowsItsPromptHoldsTheMouseAndAButtonClickOpensTheBu
   EXPECT_EQ(session.StatusText(), "ﾍﾙﾌﾟのﾄﾋﾟｯｸを指定してください。");
   EXPECT_EQ(GetCapture(), session.Window());
   ClickAt(session.Bar(59392), ButtonCenter(0));
-  ASSERT_EQ(help.calls.size(), 1u);
-  EXPECT_EQ(help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(help.calls[0].data, 0x10000u + 32771);
+  EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, 0x10000u + 32771}}));
   EXPECT_FALSE(session.Frame().InHelpMode());
   EXPECT_NE(GetCapture(), session.Window());
   EXPECT_EQ(session.StatusText(), " ");
@@ -114,19 +110,18 @@ TEST_F(HelpTest, ContextHelpClickTopicsDependOnWhatWasClicked) {
       {__LINE__, session.Bar(59393), {3, 3}, 0x50000u + 59393},
   };
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     help.calls.clear();
     EnterContextHelp();
     ClickAt(row.window, row.point);
-    ASSERT_EQ(help.calls.size(), 1u) << "row at line " << row.line;
-    EXPECT_EQ(help.calls[0].data, row.topic) << "row at line " << row.line;
+    EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, row.topic}}));
   }
 }
 
 TEST_F(HelpTest, ContextHelpTurnsAMenuCommandIntoItsTopic) {
   EnterContextHelp();
   SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59392, 0), 0);
-  ASSERT_EQ(help.calls.size(), 1u);
-  EXPECT_EQ(help.calls[0].data, 0x10000u + 59392);
+  EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, 0x10000u + 59392}}));
   EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));  // the toolbar was not hidden
   EXPECT_FALSE(session.Frame().InHelpMode());
 }

@@ -2,6 +2,7 @@
 // showing, written when the frame is destroyed.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -13,11 +14,7 @@
 namespace frametest {
 namespace {
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::ReadRegistryValue;
-using nuvari::test::RegistryScope;
-using nuvari::test::WriteRegistryDword;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 
 constexpr const char* kWindowSize = RegistryScope::kWindowSize;
 
@@ -29,17 +26,23 @@ long StoredFlag(const char* name) {
   std::memcpy(&number, value->bytes.data(), 4);
   return static_cast<long>(number);
 }
+// icon, max, tool and status as stored.
+using Flags = std::array<long, 4>;
+Flags StoredFlags() { return {StoredFlag("icon"), StoredFlag("max"), StoredFlag("tool"), StoredFlag("status")}; }
+
+// Where the frame stands, and by how much it is larger than the panel it was fitted to, each way.
+std::array<long, 4> PlaceAndMargin(const FrameSession& session) {
+  const RECT rect = WindowRect(session.Window());
+  return {rect.left, rect.top, rect.right - rect.left - session.FittedSize().cx,
+          rect.bottom - rect.top - session.FittedSize().cy};
+}
 
 class PlacementTest : public FrameTest {};
 
 TEST_F(PlacementTest, WithoutStoredValuesShowsAtTenTenOnePixelLargerThanThePanelWithBothBars) {
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
-  const RECT rect = WindowRect(session.Window());
-  EXPECT_EQ(rect.left, 10);
-  EXPECT_EQ(rect.top, 10);
-  EXPECT_EQ(rect.right - rect.left, session.FittedSize().cx + 1);
-  EXPECT_EQ(rect.bottom - rect.top, session.FittedSize().cy + 1);
+  EXPECT_EQ(PlaceAndMargin(session), (std::array<long, 4>{10, 10, 1, 1}));
   EXPECT_TRUE(IsWindowVisible(session.Window()));
   EXPECT_FALSE(IsIconic(session.Window()));
   EXPECT_FALSE(IsZoomed(session.Window()));
@@ -70,21 +73,14 @@ TEST_F(PlacementTest, ClosingStoresTheWholeWindowSizeKey) {
                 10 + static_cast<int>(fitted.cy) + 1);
   EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string(expected));
   EXPECT_EQ(ReadRegistryValue(kWindowSize, "Rect")->type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(StoredFlag("icon"), 0);
-  EXPECT_EQ(StoredFlag("max"), 0);
-  EXPECT_EQ(StoredFlag("tool"), 1);
-  EXPECT_EQ(StoredFlag("status"), 1);
+  EXPECT_EQ(StoredFlags(), (Flags{0, 0, 1, 1}));
 }
 
 TEST_F(PlacementTest, StoredRectGivesOnlyLeftAndTop) {
   WriteRegistryText(kWindowSize, "Rect", "0100 0200 0300 0400");
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
-  const RECT rect = WindowRect(session.Window());
-  EXPECT_EQ(rect.left, 100);
-  EXPECT_EQ(rect.top, 200);
-  EXPECT_EQ(rect.right - rect.left, session.FittedSize().cx + 1);
-  EXPECT_EQ(rect.bottom - rect.top, session.FittedSize().cy + 1);
+  EXPECT_EQ(PlaceAndMargin(session), (std::array<long, 4>{100, 200, 1, 1}));
 }
 
 TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutActivation) {
@@ -95,8 +91,7 @@ TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutAct
     Pump(app);
     session.Close();
   }
-  EXPECT_EQ(StoredFlag("icon"), 1);
-  EXPECT_EQ(StoredFlag("max"), 0);
+  EXPECT_EQ(StoredFlags(), (Flags{1, 0, 1, 1}));
   EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
 
   // A window of the test's own holds the activation.
@@ -132,8 +127,7 @@ TEST_F(PlacementTest, ToolbarHiddenThroughTheViewMenuStaysHiddenNextStart) {
     EXPECT_TRUE(GetMenuState(view, 59393, MF_BYCOMMAND) & MF_CHECKED);
     session.Close();
   }
-  EXPECT_EQ(StoredFlag("tool"), 0);
-  EXPECT_EQ(StoredFlag("status"), 1);
+  EXPECT_EQ(StoredFlags(), (Flags{0, 0, 0, 1}));
 
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
@@ -166,8 +160,7 @@ TEST_F(PlacementTest, StoredMaxShowsTheFrameMaximized) {
     EXPECT_FALSE(IsIconic(session.Window()));
     session.Close();
   }
-  EXPECT_EQ(StoredFlag("max"), 1);
-  EXPECT_EQ(StoredFlag("icon"), 0);
+  EXPECT_EQ(StoredFlags(), (Flags{0, 1, 1, 1}));
   // The normal rectangle under the maximized frame is still the one at 10, 10.
   EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
 }

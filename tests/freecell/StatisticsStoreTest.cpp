@@ -2,10 +2,9 @@
 // whole file, and the registry key's REG_DWORD values.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "Files.h"
 #include "StandIn.h"
 
 namespace freecell::test {
@@ -19,40 +18,14 @@ std::string WindowsDirectory() {
   return directory;
 }
 
-// Puts entpack.ini in a known state for one test and gives the machine's own file back afterwards.
+// entpack.ini in a known state for one test; the machine's own file comes back afterwards.
 class EntpackIni {
  public:
-  explicit EntpackIni(const std::string& content) : m_path(WindowsDirectory() + "\\entpack.ini") {
-    m_bHadFile = ReadFile(m_path, m_saved);
-    Write(content);
-  }
-  ~EntpackIni() {
-    if (m_bHadFile) {
-      Write(m_saved);
-    } else {
-      DeleteFileA(m_path.c_str());
-    }
-  }
-  std::string Content() const {
-    std::string content;
-    ReadFile(m_path, content);
-    return content;
-  }
+  explicit EntpackIni(const std::string& content) { WriteFileBytes(m_file.Path(), content); }
+  std::string Content() const { return ReadFileBytes(m_file.Path()).value_or(""); }
 
  private:
-  static bool ReadFile(const std::string& path, std::string& content) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream text;
-    text << file.rdbuf();
-    content = text.str();
-    return true;
-  }
-  void Write(const std::string& content) const { std::ofstream(m_path, std::ios::binary) << content; }
-
-  std::string m_path;
-  std::string m_saved;
-  bool m_bHadFile = false;
+  RestoredFile m_file{WindowsDirectory() + "\\entpack.ini"};
 };
 
 const char kAppletKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";

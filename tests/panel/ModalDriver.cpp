@@ -10,20 +10,6 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kPeriodMs = 20;
 
-struct Search {
-  const std::string* caption;
-  HWND found;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<Search*>(param);
-  if (IsWindowVisible(window) && nuvari::test::IsDialog(window) && nuvari::test::WindowText(window) == *search.caption) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 ModalDriver::ModalDriver(std::string caption, std::function<void(HWND)> act)
@@ -50,16 +36,15 @@ LRESULT CALLBACK ModalDriver::WindowProc(HWND window, UINT message, WPARAM wPara
 void ModalDriver::OnTick() {
   // The callback may run nested loops of its own; it is not entered twice.
   if (m_acting) return;
-  Search search{&m_caption, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return;
+  HWND dialog = nuvari::test::FindDialog(m_caption, nuvari::test::Match::Equals, GetCurrentProcessId());
+  if (!dialog) return;
   m_acting = true;
   ++m_runs;
-  m_act(search.found);
+  m_act(dialog);
   m_acting = false;
-  if (!IsClosed(search.found)) {
+  if (!IsClosed(dialog)) {
     ++m_leftOpen;
-    EndDialog(search.found, IDCANCEL);
+    EndDialog(dialog, IDCANCEL);
   }
 }
 

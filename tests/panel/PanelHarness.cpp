@@ -1,6 +1,7 @@
 #include "PanelHarness.h"
 
 #include "DocTemplate.h"
+#include "FakeFreeCell.h"
 #include "FrameWnd.h"
 #include "MainFrame.h"
 #include "Platform.h"
@@ -22,8 +23,7 @@ PanelTest::PanelTest() {
     if (m_timerResult) return *m_timerResult;
     return ::SetTimer(window, id, periodMs, nullptr);
   };
-  // A usable start unless a test says otherwise; the launch itself is recorded, not run.
-  Store("Path", "C:\\FreeCell\\freecell.exe");
+  Reset();
 }
 
 PanelTest::~PanelTest() {
@@ -51,6 +51,20 @@ void PanelTest::Close() {
   if (m_app->GetDocTemplate()) m_app->GetDocTemplate()->CloseAll();
   m_view = nullptr;
   m_app.reset();
+}
+
+void PanelTest::TakeNewGameRequest(const std::string& title) {
+  const nuvari::test::FakeWindow freeCell(title, nuvari::test::MenuBar::Popup);
+  m_view->OnTimer(CNuvariView::kTimerId);
+  ASSERT_EQ(m_view->m_bNewGame, 0);
+}
+
+void PanelTest::Reset() {
+  Close();
+  nuvari::test::DeleteRegistryTree(nuvari::test::RegistryScope::kMakerKey);
+  // A usable start unless a test says otherwise; the launch itself is recorded, not run.
+  Store("Path", "C:\\FreeCell\\freecell.exe");
+  m_boxes.boxes.clear();
 }
 
 CNuvariDoc& PanelTest::Document() const { return *m_view->GetDocument(); }
@@ -87,26 +101,6 @@ int PanelTest::Selection() const {
 
 void PanelTest::Select(int index) const {
   SendMessageA(Control(IDC_PENDING_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-ScopedFile::ScopedFile(std::string path) : m_path(std::move(path)) {
-  if (GetFileAttributesA(m_path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
-  HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
-  CloseHandle(file);
-  m_made = true;
-}
-
-ScopedFile::~ScopedFile() {
-  if (m_made) DeleteFileA(m_path.c_str());
-}
-
-std::string TemporaryFolder(const std::string& name) {
-  char buffer[MAX_PATH + 1] = {};
-  GetTempPathA(MAX_PATH, buffer);
-  const std::string folder = std::string(buffer) + name;
-  CreateDirectoryA(folder.c_str(), nullptr);
-  return folder;
 }
 
 }  // namespace paneltest

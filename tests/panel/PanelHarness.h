@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -13,12 +14,17 @@
 
 #include <gtest/gtest.h>
 
+#include "Files.h"
 #include "InProcess.h"
 #include "MessageBoxRecorder.h"
 #include "RegistryScope.h"
 #include "TitledWindow.h"
 
 namespace paneltest {
+
+// Texts the panel and its settings dialog show, as the tests expect them.
+inline constexpr char kSettingsCaption[] = "Nuvari（環境設定）";
+inline constexpr char kNotAnInteger[] = "整数を入力してください。";
 
 struct Launch {
   std::string commandLine;
@@ -34,6 +40,8 @@ class PanelTest : public ::testing::Test {
   void Store(const std::string& name, const std::string& text) { m_registry.Store(name, text); }
   // The stored value, or "(none)".
   std::string Stored(const std::string& name) const { return m_registry.Stored(name).value_or("(none)"); }
+  // The pending values stored, from Pending0 up to the first missing one.
+  std::vector<std::string> StoredPending() const { return m_registry.StoredPending(); }
   void StorePending(const std::vector<std::string>& deals);
 
   // Opens document, frame and view as the program does; the polling timer is stopped again so
@@ -41,11 +49,20 @@ class PanelTest : public ::testing::Test {
   CNuvariView& Start();
   // Closes frame, view and document in the program's order.
   void Close();
+  // Back to before the start: closed, a fresh registry holding a usable path, no box seen.
+  void Reset();
+  // One tick sees FreeCell's main window: the new-game request is taken up (the game-number
+  // dialog asked for), as between deals.
+  void TakeNewGameRequest(const std::string& title = "ﾌﾘｰｾﾙ");
 
   CNuvariView& View() const { return *m_view; }
   CNuvariDoc& Document() const;
   HWND Control(int id) const { return GetDlgItem(m_view->m_hWnd, id); }
   bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+  // Whether update, pend and try are enabled, in that order.
+  std::array<bool, 3> EnabledButtons() const {
+    return {Enabled(IDC_BUTTON_UPDATE), Enabled(IDC_BUTTON_PEND), Enabled(IDC_BUTTON_TRY)};
+  }
   std::string Text(int id) const;
   // Click, notification or menu command as the panel receives them.
   void Click(int id) const;
@@ -70,27 +87,8 @@ class PanelTest : public ::testing::Test {
   CNuvariView* m_view = nullptr;
 };
 
-// A file that exists for the life of the scope (and is removed only when the scope made it).
-class ScopedFile {
- public:
-  explicit ScopedFile(std::string path);
-  ~ScopedFile();
-  ScopedFile(const ScopedFile&) = delete;
-  ScopedFile& operator=(const ScopedFile&) = delete;
-  const std::string& Path() const { return m_path; }
-
- private:
-  std::string m_path;
-  bool m_made = false;
-};
-
-// A folder below the temporary folder, made when missing.
-std::string TemporaryFolder(const std::string& name);
-
-// A visible window of this process with the given title, for the life of the scope.
-class TitledWindow : public nuvari::test::TitledWindow {
- public:
-  explicit TitledWindow(const std::string& title) : nuvari::test::TitledWindow(title, true) {}
-};
+using nuvari::test::ScopedFile;
+using nuvari::test::TemporaryFolder;
+using nuvari::test::TitledWindow;
 
 }  // namespace paneltest

@@ -9,7 +9,6 @@
 namespace paneltest {
 namespace {
 
-constexpr char kSettingsCaption[] = "Nuvari（環境設定）";
 constexpr char kMakeSettings[] = "環境設定を行ってください。";
 constexpr char kLaunchFailed[] = "フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =";
 
@@ -62,9 +61,7 @@ TEST_F(PanelStartup, ControlsAsTheTemplateSays) {
   EXPECT_EQ(Text(IDC_BUTTON_TRY), "ﾄﾗｲ(\036T\037ﾄ)");
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
   EXPECT_EQ(ListTexts(), (std::vector<std::string>{"8", "3"}));  // not sorted
-  EXPECT_TRUE(Enabled(IDC_BUTTON_UPDATE));
-  EXPECT_TRUE(Enabled(IDC_BUTTON_PEND));
-  EXPECT_TRUE(Enabled(IDC_BUTTON_TRY));
+  EXPECT_EQ(EnabledButtons(), (std::array<bool, 3>{true, true, true}));
 }
 
 TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
@@ -89,8 +86,7 @@ TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    Close();
-    m_boxes.boxes.clear();
+    Reset();
     Store("AutoExit", "1");
     m_launchResults = {row.result};
     CNuvariView& view = Start();
@@ -133,21 +129,18 @@ TEST_F(PanelStartup, Deal32000WithPendingLoadsIntoFinalWithoutAMessage) {
   EXPECT_TRUE(m_boxes.boxes.empty());
   EXPECT_EQ(view.m_nRetryNo, 9);
   EXPECT_EQ(view.m_bNewGame, 1);
-  EXPECT_FALSE(Enabled(IDC_BUTTON_UPDATE));
-  EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));
-  EXPECT_TRUE(Enabled(IDC_BUTTON_TRY));
+  EXPECT_EQ(EnabledButtons(), (std::array<bool, 3>{false, false, true}));
   EXPECT_EQ(Text(IDC_GAME_NO), "32000");
 }
 
 TEST_F(PanelStartup, StoredZeroIsNeitherListedNorCountedButStaysStored) {
+  Store("GameNo", "20");
   StorePending({"7", "0", "12"});
-  CNuvariView& view = Start();
+  Start();
   EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  view.m_nGameNo = 20;
   Click(IDC_BUTTON_PEND);
-  EXPECT_EQ(Stored("Pending1"), "0");
-  EXPECT_EQ(Stored("Pending3"), "20");
+  EXPECT_EQ(StoredPending(), (std::vector<std::string>{"7", "0", "12", "20"}));
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "3");
 }
 
@@ -163,9 +156,7 @@ TEST_F(PanelStartup, OutOfRangeNumbersAndRepeatedDealsAreNotPlayedOrListed) {
   EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
   Click(IDC_BUTTON_PEND);
   EXPECT_EQ(Stored("GameNo"), "2");
-  const std::vector<std::string> stored = {Stored("Pending0"), Stored("Pending1"), Stored("Pending2"),
-                                           Stored("Pending3"), Stored("Pending4"), Stored("Pending5")};
-  EXPECT_EQ(stored, (std::vector<std::string>{"7", "40000", "-2", "12", "1", "(none)"}));
+  EXPECT_EQ(StoredPending(), (std::vector<std::string>{"7", "40000", "-2", "12", "1"}));
 }
 
 TEST_F(PanelStartup, EmptyListDisablesTry) {

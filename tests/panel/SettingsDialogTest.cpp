@@ -13,37 +13,39 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-constexpr char kCaption[] = "Nuvari（環境設定）";
 constexpr char kPathMissing[] = "「フリーセルのパス：」に指定されたファイルは存在しません。";
-constexpr char kNotAnInteger[] = "整数を入力してください。";
 constexpr char kCountRange[] = "1 から 100 までの整数を入力してください。";
+
+// What the open-file dialog was given.
+struct Browse {
+  std::string title, filter, initialName, defaultExtension;
+  DWORD flags = 0;  // of the three that matter here
+  DWORD filterIndex = 0;
+  HWND owner = nullptr;
+  bool operator==(const Browse&) const = default;
+};
 
 // The dialog with the player's file choice standing in for the open-file dialog.
 class BrowsingSettingsDlg : public CSettingsDlg {
  public:
   std::optional<std::string> choice;
   int browses = 0;
-  std::string title;
-  std::string filter;
-  std::string initialName;
-  std::string defaultExtension;
-  DWORD flags = 0;
-  DWORD filterIndex = 0;
-  HWND owner = nullptr;
+  Browse seen;
 
  protected:
   std::optional<std::string> ChooseFile(fw::CFileDialog& dialog) override {
     ++browses;
-    title = dialog.m_strTitle;
+    const OPENFILENAMEA& ofn = dialog.m_ofn;
     // The filter as the system reads it: zero-separated, ended by two zeros.
-    const char* end = dialog.m_ofn.lpstrFilter;
+    const char* end = ofn.lpstrFilter;
     while (end[0] != '\0' || end[1] != '\0') ++end;
-    filter.assign(dialog.m_ofn.lpstrFilter, end + 2);
-    initialName = dialog.m_ofn.lpstrFile;
-    defaultExtension = dialog.m_ofn.lpstrDefExt ? dialog.m_ofn.lpstrDefExt : "";
-    flags = dialog.m_ofn.Flags;
-    filterIndex = dialog.m_ofn.nFilterIndex;
-    owner = dialog.m_ofn.hwndOwner;
+    seen = {dialog.m_strTitle,
+            std::string(ofn.lpstrFilter, end + 2),
+            ofn.lpstrFile,
+            ofn.lpstrDefExt ? ofn.lpstrDefExt : "",
+            ofn.Flags & (OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT),
+            ofn.nFilterIndex,
+            ofn.hwndOwner};
     return choice;
   }
 };
@@ -60,7 +62,7 @@ class SettingsDialog : public PanelTest {
   }
   // Runs the dialog with the player's part; the result of the modal run.
   INT_PTR Run(std::function<void(HWND)> act) {
-    ModalDriver driver(kCaption, std::move(act));
+    ModalDriver driver(kSettingsCaption, std::move(act));
     const INT_PTR result = m_dialog.DoModal();
     EXPECT_EQ(driver.Runs(), 1);
     EXPECT_EQ(driver.LeftOpen(), 0);
@@ -78,7 +80,7 @@ TEST_F(SettingsDialog, OpensWithTheMembersAndTheTemplate) {
   m_dialog.m_nIdleRow = 1;
   m_dialog.m_nGameOverYourWinCnt = 37;
   const INT_PTR result = Run([&](HWND dialog) {
-    EXPECT_EQ(fw::GetWindowTextString(dialog), kCaption);
+    EXPECT_EQ(fw::GetWindowTextString(dialog), kSettingsCaption);
     EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\games\\freecell.exe");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
     EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, IDC_PATH), GWL_STYLE) & ES_LOWERCASE, 0);
@@ -236,16 +238,10 @@ TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
     ClickIn(dialog, IDCANCEL);
   });
   EXPECT_EQ(m_dialog.browses, 1);
-  EXPECT_EQ(m_dialog.title, "ファイルの参照");
   std::string filter;
   for (const char* part : {"実行ファイル(*.exe)", "*.exe", "全ファイル(*.*)", "*.*", ""}) filter += part + std::string(1, '\0');
-  EXPECT_EQ(m_dialog.filter, filter);
-  EXPECT_EQ(m_dialog.initialName, "*.exe");
-  EXPECT_EQ(m_dialog.defaultExtension, "exe");
-  EXPECT_EQ(m_dialog.flags & (OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT),
-            static_cast<DWORD>(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY));
-  EXPECT_EQ(m_dialog.filterIndex, 1u);
-  EXPECT_EQ(m_dialog.owner, shown);
+  EXPECT_EQ(m_dialog.seen,
+            (Browse{"ファイルの参照", filter, "*.exe", "exe", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, 1, shown}));
   EXPECT_EQ(m_dialog.m_strPath, "C:\\Games\\FreeCell.exe");  // the member as chosen
 }
 
@@ -268,9 +264,7 @@ TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {
     EXPECT_FALSE(IsClosed(dialog));
     ClickIn(dialog, IDCANCEL);
   });
-  ASSERT_EQ(m_help.calls.size(), 1u);
-  EXPECT_EQ(m_help.calls[0].command, static_cast<UINT>(HELP_CONTEXT));
-  EXPECT_EQ(m_help.calls[0].data, 131175u);
+  ASSERT_EQ(m_help.Requested(), (nuvari::test::HelpRecorder::Requests{{HELP_CONTEXT, 131175u}}));
   ASSERT_GE(m_help.calls[0].file.size(), 4u);
   EXPECT_EQ(m_help.calls[0].file.substr(m_help.calls[0].file.size() - 4), ".HLP");
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DocTemplate.h"
@@ -61,6 +62,13 @@ class HelpRecorder {
   ~HelpRecorder() { fw::platform::TestHooks().winHelp = nullptr; }
   HelpRecorder(const HelpRecorder&) = delete;
   HelpRecorder& operator=(const HelpRecorder&) = delete;
+  // The WinHelp commands and their data, in order.
+  using Requests = std::vector<std::pair<UINT, ULONG_PTR>>;
+  Requests Requested() const {
+    Requests requests;
+    for (const HelpCall& call : calls) requests.emplace_back(call.command, call.data);
+    return requests;
+  }
   std::vector<HelpCall> calls;
 };
 

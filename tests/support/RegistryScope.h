@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace nuvari::test {
@@ -89,6 +91,12 @@ inline void WriteRegistryText(const std::string& keyPath, const std::string& nam
   RegCloseKey(key);
 }
 
+// Each name and text as a REG_SZ value of the key.
+inline void WriteRegistryTexts(const std::string& keyPath,
+                               std::initializer_list<std::pair<const char*, std::string>> values) {
+  for (const auto& [name, text] : values) WriteRegistryText(keyPath, name, text);
+}
+
 inline void WriteRegistryRaw(const std::string& keyPath, const std::string& name, DWORD type, const std::string& bytes) {
   HKEY key = nullptr;
   RegCreateKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
@@ -113,7 +121,16 @@ class RegistryScope {
   ~RegistryScope() { DeleteRegistryTree(kMakerKey); }
   // A value of the FreeCell key, as a start loads it and a run leaves it.
   void Store(const std::string& name, const std::string& text) const { WriteRegistryText(kFreeCell, name, text); }
+  void Store(std::initializer_list<std::pair<const char*, std::string>> values) const {
+    WriteRegistryTexts(kFreeCell, values);
+  }
   std::optional<std::string> Stored(const std::string& name) const { return ReadRegistryText(kFreeCell, name); }
+  // The pending values, from Pending0 up to the first missing one.
+  std::vector<std::string> StoredPending() const {
+    std::vector<std::string> stored;
+    while (auto value = Stored("Pending" + std::to_string(stored.size()))) stored.push_back(*value);
+    return stored;
+  }
   RegistryScope(const RegistryScope&) = delete;
   RegistryScope& operator=(const RegistryScope&) = delete;
 };

@@ -7,14 +7,23 @@ namespace {
 
 class GameOver : public ViewFixture {
  protected:
-  // Deal 5 waits on the pending list, for the win while it is tried.
-  void PrepareRegistry() override {
-    registry.Store("Pending0", "5");
-  }
+  // Deal 7 in sequence; deal 5 waits on the pending list, for the win while it is tried.
+  void PrepareRegistry() override { registry.Store({{"GameNo", "7"}, {"Pending0", "5"}}); }
   void SetUp() override {
     ViewFixture::SetUp();
-    UseEdition(Edition::Half);
     game = &Make("ﾌﾘｰｾﾙ ｹﾞｰﾑ #7", MenuBar::Popup);
+    TickAndPump();  // the new-game step of the start
+  }
+  // A win handed over, its box gone: the game-over check disarmed (deal 8 in sequence).
+  void WinOnce() {
+    Box won = Over("あなたの勝ちです");
+    Tick();
+    ASSERT_EQ(view->m_bGameOverArmed, 0);
+    won.window->Destroy();
+  }
+  void TryFirstPending() {
+    SendMessageA(view->GetDlgItem(IDC_PENDING_LIST), LB_SETCURSEL, 0, 0);
+    view->OnButtonTry();
   }
   struct Box {
     FakeWindow* window;
@@ -37,7 +46,6 @@ class GameOver : public ViewFixture {
 };
 
 TEST_F(GameOver, AWinIsHandedOverOnceAndAnsweredOnTheTickAfter) {
-  view->m_nGameNo = 7;
   Box won = Over("おめでとう、あなたの勝ちです!");
 
   TickAndPump();
@@ -51,7 +59,6 @@ TEST_F(GameOver, AWinIsHandedOverOnceAndAnsweredOnTheTickAfter) {
 }
 
 TEST_F(GameOver, ANewBoxWithoutATickInBetweenIsNotHandedOver) {
-  view->m_nGameNo = 7;
   Box first = Over("あなたの勝ちです");
   Tick();
   first.window->Destroy();
@@ -66,18 +73,18 @@ TEST_F(GameOver, ANewBoxWithoutATickInBetweenIsNotHandedOver) {
 }
 
 TEST_F(GameOver, AWinWhileTryingRetiresThePendingDeal) {
-  view->m_nGameNo = 40;
-  view->m_nRetryNo = 5;
+  TryFirstPending();
+  ASSERT_EQ(view->m_nRetryNo, 5);
+  Tick();  // the new-game request
   Over("あなたの勝ちです");
   Tick();
-  EXPECT_EQ(view->m_nGameNo, 40) << "the sequence deal stays";
+  EXPECT_EQ(view->m_nGameNo, 7) << "the sequence deal stays";
   EXPECT_EQ(view->m_nRetryNo, 0) << "the only pending deal was won";
 }
 
 // The player presses Pend or Try in the moment between FreeCell's win and the tick that sees
 // it: the win is the typed deal's, whatever the panel shows by then.
 TEST_F(GameOver, PendPressedBeforeTheWinIsSeenDoesNotSkipTheNextDeal) {
-  view->m_nGameNo = 7;
   TypeDeal();
   Over("あなたの勝ちです");
   view->OnButtonPend();
@@ -88,11 +95,9 @@ TEST_F(GameOver, PendPressedBeforeTheWinIsSeenDoesNotSkipTheNextDeal) {
 }
 
 TEST_F(GameOver, TryPressedBeforeTheWinIsSeenKeepsThePendingDeal) {
-  view->m_nGameNo = 7;
   TypeDeal();
   Over("あなたの勝ちです");
-  SendMessageA(view->GetDlgItem(IDC_PENDING_LIST), LB_SETCURSEL, 0, 0);
-  view->OnButtonTry();
+  TryFirstPending();
   ASSERT_EQ(view->m_nRetryNo, 5);
   Tick();
   Tick();
@@ -102,34 +107,37 @@ TEST_F(GameOver, TryPressedBeforeTheWinIsSeenKeepsThePendingDeal) {
 }
 
 TEST_F(GameOver, ALostDealIsAnsweredAndChangesNothing) {
-  view->m_nGameNo = 7;
-  view->m_nRetryNo = 0;
-  view->m_bGameOverArmed = 0;
+  WinOnce();
   Box lost = Over("あなたの負けです");
   TickAndPump();
   EXPECT_EQ(lost.window->Clicks(lost.yes), 1);
-  EXPECT_EQ(view->m_nGameNo, 7);
+  EXPECT_EQ(view->m_nGameNo, 8) << "where the win left it";
   EXPECT_EQ(view->m_nRetryNo, 0);
   EXPECT_EQ(view->m_bGameOverArmed, 0) << "a loss leaves the latch alone";
 }
 
 TEST_F(GameOver, ABoxWithNeitherTextIsLeftAndTheMoveCheckRuns) {
+  WinOnce();
   Box odd = Over("ゲームは終わりました");
   FakeWindow& question = Make("空の列に移動");
   HWND column = question.AddButton("列を移動する(&C)");
-  view->m_bGameOverArmed = 0;
-  view->m_nIdleRow = 0;
   TickAndPump();
   EXPECT_EQ(odd.window->Clicks(odd.yes), 0);
   EXPECT_EQ(question.Clicks(column), 1);
   EXPECT_EQ(view->m_bGameOverArmed, 0);
 }
 
-TEST_F(GameOver, EverySecondWinIsLeftToThePlayer) {
-  view->m_bGameOverYourWin = 1;
-  view->m_nGameOverYourWinCnt = 2;
-  view->m_nWinCountdown = 2;
+// Every second win left to the player, as the settings say.
+class PlayersWins : public GameOver {
+ protected:
+  void PrepareRegistry() override {
+    GameOver::PrepareRegistry();
+    registry.Store({{"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "2"}});
+  }
+};
 
+TEST_F(PlayersWins, EverySecondWinIsLeftToThePlayer) {
+  ASSERT_EQ(view->m_nWinCountdown, 2);
   TypeDeal();
   Box first = Over("あなたの勝ちです");
   TickAndPump();
@@ -150,10 +158,7 @@ TEST_F(GameOver, EverySecondWinIsLeftToThePlayer) {
   EXPECT_EQ(view->m_nWinCountdown, 2) << "typing the next deal starts the count again";
 }
 
-TEST_F(GameOver, ASecondWinBoxForTheSameDealTakesNothing) {
-  view->m_bGameOverYourWin = 1;
-  view->m_nGameOverYourWinCnt = 3;
-  view->m_nWinCountdown = 3;
+TEST_F(PlayersWins, ASecondWinBoxForTheSameDealTakesNothing) {
   TypeDeal();
   for (int box = 0; box < 2; ++box) {
     Box won = Over("あなたの勝ちです");
@@ -163,7 +168,7 @@ TEST_F(GameOver, ASecondWinBoxForTheSameDealTakesNothing) {
     windows.pop_back();
     Tick();
   }
-  EXPECT_EQ(view->m_nWinCountdown, 2);
+  EXPECT_EQ(view->m_nWinCountdown, 1) << "one win counted";
 }
 
 TEST_F(GameOver, WithNOfOneEveryWinWaits) {

@@ -4,32 +4,22 @@
 namespace timertest {
 namespace {
 
+// FreeCell's place and the deal in sequence as a start loads them; the start requested a new game.
 class NewGameStep : public ViewFixture {
  protected:
-  void SetUp() override {
-    ViewFixture::SetUp();
-    view->m_bNewGame = 1;
-    view->m_nLeft = 40;
-    view->m_nTop = 30;
-  }
+  void PrepareRegistry() override { registry.Store({{"Left", "40"}, {"Top", "30"}, {"GameNo", "12"}}); }
 };
 
 TEST_F(NewGameStep, WithoutFreeCellNothingElseRuns) {
   UseEdition(Edition::Half);
   FakeWindow& dialog = Make("ｹﾞｰﾑ番号の指定");
   dialog.AddEdit();
-  view->m_nMissingTicks = 1;
-  view->m_bGameOverArmed = 0;
-  view->m_bMoveArmed = 0;
-  view->m_bEnterGameNo = 1;
 
   TickAndPump();
 
   EXPECT_EQ(view->m_bNewGame, 1) << "the request waits for FreeCell";
-  EXPECT_EQ(view->m_nMissingTicks, 1);
+  EXPECT_EQ(view->m_nMissingTicks, 0) << "FreeCell's absence is not counted";
   EXPECT_EQ(dialog.EditSets(), 0);
-  EXPECT_EQ(view->m_bGameOverArmed, 0);
-  EXPECT_EQ(view->m_bMoveArmed, 0);
   EXPECT_FALSE(TakeFrameClose());
 }
 
@@ -110,14 +100,15 @@ TEST_F(NewGameStep, ARequestAfterOkHasTheNextNumberTypedNotConfirmed) {
   FakeWindow& dialog = Make("ｹﾞｰﾑ番号の指定");
   dialog.AddEdit();
   HWND ok = dialog.AddButton("OK");
-  view->m_bEnterGameNo = 0;  // 12 was typed and OK pressed on the tick before
-  view->m_nGameNo = 13;
+  for (int i = 0; i < 3; ++i) TickAndPump();  // new-game step, 12 typed, OK pressed
+  ASSERT_EQ(dialog.Clicks(ok), 1);
+  view->OnButtonPend();  // 12 set aside: deal 13 requested
 
   TickAndPump();  // new-game step
   TickAndPump();
 
   EXPECT_EQ(dialog.EditText(), "13");
-  EXPECT_EQ(dialog.Clicks(ok), 0);
+  EXPECT_EQ(dialog.Clicks(ok), 1) << "typed, not confirmed";
 }
 
 }  // namespace

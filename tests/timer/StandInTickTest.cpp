@@ -11,8 +11,10 @@ namespace {
 using nuvari::test::Match;
 constexpr DWORD kWaitMs = 5000;
 
+// The start requested a new game; deal 617 is next.
 class StandInTick : public ViewFixture {
  protected:
+  void PrepareRegistry() override { registry.Store("GameNo", "617"); }
   // Starts the stand-in (half-width edition) with the switches and waits for its start.
   bool Start(const std::string& switches) {
     freeCell = std::make_unique<nuvari::test::StandIn>("/edition=half " + switches);
@@ -38,7 +40,6 @@ class StandInTick : public ViewFixture {
 
 TEST_F(StandInTick, TheNewGameStepOpensTheDialogOfAnotherProgram) {
   ASSERT_TRUE(Start(""));
-  view->m_bNewGame = 1;
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
   // Whichever way the command got there, FreeCell saw the select-game request once.
   const bool byMenu = Log().Contains("menu-select-game");
@@ -48,8 +49,6 @@ TEST_F(StandInTick, TheNewGameStepOpensTheDialogOfAnotherProgram) {
 
 TEST_F(StandInTick, TheDealIsTypedReadBackAndConfirmedAcrossProcesses) {
   ASSERT_TRUE(Start(""));
-  view->m_bNewGame = 1;
-  view->m_nGameNo = 617;
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
   ASSERT_NE(TickUntil("ﾌﾘｰｾﾙ ｹﾞｰﾑ #617", Match::Equals), nullptr);
   EXPECT_TRUE(Log().WaitForLine("dialog-ok 617", kWaitMs));
@@ -58,13 +57,12 @@ TEST_F(StandInTick, TheDealIsTypedReadBackAndConfirmedAcrossProcesses) {
 
 TEST_F(StandInTick, AnEditThatStopsAnsweringDoesNotFreezeTheTick) {
   ASSERT_TRUE(Start("/hang=8000"));
-  view->m_bNewGame = 1;
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
   // This tick types the number; the send gives up long before FreeCell answers.
   for (int i = 0; i < 20 && view->m_nEnteredGameNo == 0; ++i) TickAndPump();
-  ASSERT_EQ(view->m_nEnteredGameNo, 1);
+  ASSERT_EQ(view->m_nEnteredGameNo, 617);
   EXPECT_EQ(view->m_bEnterGameNo, 1) << "a timed-out send counts as text not taken";
-  EXPECT_FALSE(Log().Contains("number-read 1")) << "nothing was read back from a hung FreeCell";
+  EXPECT_FALSE(Log().Contains("number-read 617")) << "nothing was read back from a hung FreeCell";
 }
 
 }  // namespace

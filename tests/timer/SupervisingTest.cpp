@@ -8,7 +8,7 @@ class Supervising : public ViewFixture {
  protected:
   void SetUp() override {
     ViewFixture::SetUp();
-    UseEdition(Edition::Half);
+    RunNewGameStep(Edition::Half);
   }
   // FreeCell's main window during a deal.
   FakeWindow& Game() { return Make("ﾌﾘｰｾﾙ ｹﾞｰﾑ #617", MenuBar::Popup); }
@@ -26,10 +26,12 @@ class Supervising : public ViewFixture {
 
 // --- 1. FreeCell present ---
 
-using FreeCellPresent = Supervising;
+class FreeCellPresent : public Supervising {
+ protected:
+  void PrepareRegistry() override { registry.Store("AutoExit", "1"); }
+};
 
 TEST_F(FreeCellPresent, MissingTwiceThenPresentDoesNotClose) {
-  view->m_bAutoExit = 1;
   TickAndPump();
   TickAndPump();
   EXPECT_EQ(view->m_nMissingTicks, 2);
@@ -44,7 +46,6 @@ TEST_F(FreeCellPresent, MissingTwiceThenPresentDoesNotClose) {
 }
 
 TEST_F(FreeCellPresent, TheThirdMissingTickClosesAndLaterTicksCloseAgain) {
-  view->m_bAutoExit = 1;
   Tick();
   Tick();
   EXPECT_FALSE(TakeFrameClose());
@@ -54,15 +55,13 @@ TEST_F(FreeCellPresent, TheThirdMissingTickClosesAndLaterTicksCloseAgain) {
   EXPECT_TRUE(TakeFrameClose());
 }
 
-TEST_F(FreeCellPresent, WithoutAutoExitTheSupervisorStays) {
-  view->m_bAutoExit = 0;
+TEST_F(Supervising, WithoutAutoExitTheSupervisorStays) {
   for (int i = 0; i < 12; ++i) Tick();
   EXPECT_EQ(view->m_nMissingTicks, 12);
   EXPECT_FALSE(TakeFrameClose());
 }
 
 TEST_F(FreeCellPresent, AMissingMainWindowDoesNotStopTheOtherChecks) {
-  view->m_bAutoExit = 1;
   SelectGame dialog = Dialog();
   Tick();
   EXPECT_EQ(dialog.window.EditText(), "1");
@@ -99,12 +98,17 @@ TEST_F(OneLookPerTick, AWindowGoneSinceTheSnapshotIsHarmless) {
 
 // --- 2. Game-number dialog ---
 
-using GameNumberDialog = Supervising;
+class GameNumberDialog : public Supervising {
+ protected:
+  // Deal 5 waits on the pending list, for the dialog while it is tried; a win count for the countdown.
+  void PrepareRegistry() override {
+    registry.Store({{"GameNo", "617"}, {"Pending0", "5"}, {"GameOverYourWinCnt", "3"}});
+  }
+};
 
 TEST_F(GameNumberDialog, TypesTheDealThenConfirmsOnTheNextTick) {
   Game();
   SelectGame dialog = Dialog();
-  view->m_nGameNo = 617;
 
   TickAndPump();
   EXPECT_EQ(dialog.window.EditText(), "617");
@@ -120,39 +124,35 @@ TEST_F(GameNumberDialog, TypesTheDealThenConfirmsOnTheNextTick) {
 }
 
 TEST_F(GameNumberDialog, ThePendingDealBeingTriedIsTyped) {
+  Game();
+  SendMessageA(view->GetDlgItem(IDC_PENDING_LIST), LB_SETCURSEL, 0, 0);
+  view->OnButtonTry();
+  TickAndPump();  // the new-game request
   SelectGame dialog = Dialog();
-  view->m_nGameNo = 617;
-  view->m_nRetryNo = 5;
   Tick();
   EXPECT_EQ(dialog.window.EditText(), "5");
   EXPECT_EQ(view->m_nEnteredGameNo, 5);
 }
 
-TEST_F(GameNumberDialog, AReadBackThatDiffersIsTypedAgainAndNeverConfirmed) {
-  SelectGame dialog = Dialog(EditKind::Mangles);
-  for (int i = 0; i < 5; ++i) TickAndPump();
-  EXPECT_EQ(dialog.window.EditSets(), 5);
-  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
-  EXPECT_EQ(view->m_bEnterGameNo, 1);
-}
-
-TEST_F(GameNumberDialog, ARefusedTextIsNotConfirmed) {
-  SelectGame dialog = Dialog(EditKind::Refuses);
-  view->m_nGameNo = 44;
-  TickAndPump();
-  TickAndPump();
-  EXPECT_EQ(dialog.window.EditSets(), 2);
-  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
-  EXPECT_EQ(view->m_nEnteredGameNo, 44) << "set at every typing attempt";
-}
-
-TEST_F(GameNumberDialog, ANumberLongerThanTheReadBackIsNeverConfirmed) {
-  SelectGame dialog = Dialog();
-  view->m_nGameNo = 1234567890;
-  TickAndPump();
-  TickAndPump();
-  EXPECT_EQ(dialog.window.EditText(), "1234567890");
-  EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
+// What the edit does not take, or gives back otherwise, is typed again on every tick and never
+// confirmed: a mangled read-back, a refused text, a number longer than the read-back.
+TEST_F(GameNumberDialog, ANumberNotReadBackAsTypedIsTypedAgainAndNeverConfirmed) {
+  struct Row { int line; EditKind kind; int number; const char* kept; };
+  const Row rows[] = {{__LINE__, EditKind::Mangles, 617, "6170"},
+                      {__LINE__, EditKind::Refuses, 617, ""},
+                      {__LINE__, EditKind::Plain, 1234567890, "1234567890"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    windows.clear();
+    SelectGame dialog = Dialog(row.kind);
+    if (row.number != 617) view->m_nGameNo = row.number;  // beyond any deal: no setting holds it
+    for (int i = 0; i < 3; ++i) TickAndPump();
+    EXPECT_EQ(dialog.window.EditSets(), 3);
+    EXPECT_EQ(dialog.window.EditText(), row.kept);
+    EXPECT_EQ(dialog.window.Clicks(dialog.ok), 0);
+    EXPECT_EQ(view->m_bEnterGameNo, 1);
+    EXPECT_EQ(view->m_nEnteredGameNo, row.number) << "set at every typing attempt";
+  }
 }
 
 TEST_F(GameNumberDialog, WithoutEdit203TheTickEnds) {
@@ -169,14 +169,16 @@ TEST_F(GameNumberDialog, WithoutEdit203TheTickEnds) {
 
 TEST_F(GameNumberDialog, TheDialogGoneArmsTypingAgain) {
   Game();
-  view->m_bEnterGameNo = 0;
+  SelectGame dialog = Dialog();
+  Tick();
+  ASSERT_EQ(view->m_bEnterGameNo, 0) << "typed and read back";
+  dialog.window.Destroy();
   Tick();
   EXPECT_EQ(view->m_bEnterGameNo, 1);
 }
 
 TEST_F(GameNumberDialog, AConfirmedNumberReloadsAnEmptyWinCountdown) {
-  view->m_nGameOverYourWinCnt = 3;
-  view->m_nWinCountdown = 0;
+  view->m_nWinCountdown = 0;  // as the win left to the player leaves it
   Dialog();
   Tick();
   EXPECT_EQ(view->m_nWinCountdown, 3);
@@ -196,7 +198,6 @@ TEST_F(DealInPlay, WithoutADealTheBoxesAreNotLookedAt) {
   Make("ﾌﾘｰｾﾙ", MenuBar::Popup);  // FreeCell without a deal
   FakeWindow& question = Make("空の列に移動");
   HWND column = question.AddButton("列を移動する(&C)");
-  view->m_bMoveArmed = 1;
   TickAndPump();
   EXPECT_EQ(question.Clicks(column), 0);
   EXPECT_EQ(view->m_bMoveArmed, 1);
@@ -208,12 +209,15 @@ using FreeCellBox = Supervising;
 
 TEST_F(FreeCellBox, AnOkBoxIsDismissedBeforeAnythingElse) {
   Game();
+  FakeWindow& over = Make("ｹﾞｰﾑ ｵｰﾊﾞｰ");
+  over.AddStatic("あなたの勝ちです");
+  Tick();  // the win handed over disarms the game-over check
+  ASSERT_EQ(view->m_bGameOverArmed, 0);
+  over.Destroy();
   FakeWindow& question = Make("空の列に移動");
   HWND column = question.AddButton("列を移動する(&C)");
   FakeWindow& box = Make("ﾌﾘｰｾﾙ");
   HWND ok = box.AddButton("OK");
-  view->m_bMoveArmed = 1;
-  view->m_bGameOverArmed = 0;
 
   TickAndPump();
 
@@ -257,9 +261,10 @@ TEST_F(FreeCellBox, ABoxWithNeitherButtonEndsTheTick) {
   Game();
   FakeWindow& question = Make("空の列に移動");
   question.AddButton("列を移動する(&C)");
+  TickAndPump();  // the question answered disarms the move check
+  ASSERT_EQ(view->m_bMoveArmed, 0);
   FakeWindow& box = Make("ﾌﾘｰｾﾙ");
   HWND cancel = box.AddButton("ｷｬﾝｾﾙ");
-  view->m_bMoveArmed = 0;
   TickAndPump();
   EXPECT_EQ(box.Clicks(cancel), 0);
   EXPECT_EQ(view->m_bMoveArmed, 0) << "the move check did not run";
@@ -267,61 +272,45 @@ TEST_F(FreeCellBox, ABoxWithNeitherButtonEndsTheTick) {
 
 // --- 6. Move question ---
 
-using MoveQuestion = Supervising;
+// The one-card move chosen in the settings.
+class MoveQuestion : public Supervising {
+ protected:
+  void PrepareRegistry() override { registry.Store("IdleRow", "1"); }
+};
 
-TEST_F(MoveQuestion, IdleRowChoosesTheButton) {
-  struct Row {
-    int idleRow;
-    int columnClicks;
-    int oneCardClicks;
-  };
-  for (const Row& row : {Row{0, 1, 0}, Row{1, 0, 1}, Row{2, 0, 0}, Row{-1, 0, 0}}) {
-    SCOPED_TRACE(row.idleRow);
+// While the question stays the latch alternates, answered or not: the button IdleRow chooses is
+// pressed on every second tick; IdleRow 2 (or another) leaves the question to the player.
+TEST_F(MoveQuestion, IdleRowChoosesTheButtonPressedOnEverySecondTick) {
+  struct Row { int line, idleRow, column, oneCard; };
+  const Row rows[] = {{__LINE__, 0, 1, 0}, {__LINE__, 1, 0, 1}, {__LINE__, 2, 0, 0}, {__LINE__, -1, 0, 0}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     windows.clear();
     Game();
+    TickAndPump();  // no question: the move check is armed again
     FakeWindow& question = Make("空の列に移動");
     HWND column = question.AddButton("列を移動する(&C)");
     HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
     view->m_nIdleRow = row.idleRow;
-    view->m_bMoveArmed = 1;
-    TickAndPump();
-    EXPECT_EQ(question.Clicks(column), row.columnClicks);
-    EXPECT_EQ(question.Clicks(one), row.oneCardClicks);
-    EXPECT_EQ(view->m_bMoveArmed, 0);
-  }
-}
-
-// While the question stays the latch alternates, answered or not (IdleRow 2 never answers).
-TEST_F(MoveQuestion, AnsweredOnEverySecondTickWhileItStaysAndTheLatchAlternates) {
-  for (const auto& [idleRow, columnClicks] : {std::pair{0, 2}, std::pair{2, 0}}) {
-    SCOPED_TRACE(idleRow);
-    windows.clear();
-    view->m_bMoveArmed = 1;
-    Game();
-    FakeWindow& question = Make("空の列に移動");
-    HWND column = question.AddButton("列を移動する(&C)");
-    HWND one = question.AddButton("1枚のｶｰﾄﾞを移動する(&S)");
-    view->m_nIdleRow = idleRow;
     std::vector<int> latch;
-    for (int i = 0; i < 4; ++i) {
+    for (int tick = 1; tick <= 4; ++tick) {
       TickAndPump();
       latch.push_back(view->m_bMoveArmed);
+      const int times = (tick + 1) / 2;
+      EXPECT_EQ(question.Clicks(column), times * row.column) << "tick " << tick;
+      EXPECT_EQ(question.Clicks(one), times * row.oneCard) << "tick " << tick;
     }
-    EXPECT_EQ(question.Clicks(column), columnClicks);
-    EXPECT_EQ(question.Clicks(one), 0);
     EXPECT_EQ(latch, (std::vector<int>{0, 1, 0, 1}));
   }
 }
 
 TEST_F(MoveQuestion, TheFullWidthQuestionNeedsItsFullStops) {
   Make("フリーセル ゲーム #5", MenuBar::Popup);
-  view->m_bNewGame = 1;
-  TickAndPump();  // the full-width set is chosen
+  UseEdition(Edition::Full);
   FakeWindow& wrong = Make("空の列に移動");
   HWND wrongOne = wrong.AddButton("1 枚のカードを移動する(&S)");
   FakeWindow& question = Make("空の列に移動...");
   HWND one = question.AddButton("1 枚のカードを移動する(&S)");
-  view->m_nIdleRow = 1;
   TickAndPump();
   EXPECT_EQ(question.Clicks(one), 1);
   EXPECT_EQ(wrong.Clicks(wrongOne), 0);

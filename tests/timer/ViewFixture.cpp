@@ -6,7 +6,8 @@
 namespace timertest {
 
 void ViewFixture::SetUp() {
-  registry.Store("Path", "freecell.exe");
+  // A test without FreeCell's main window must not close the frame under its feet.
+  registry.Store({{"Path", "freecell.exe"}, {"AutoExit", "0"}});
   PrepareRegistry();
   boxes = std::make_unique<nuvari::test::MessageBoxRecorder>();
   // FreeCell "starts" without a program: the test brings its own windows.
@@ -17,11 +18,6 @@ void ViewFixture::SetUp() {
   ASSERT_NE(view, nullptr);
   KillTimer(view->m_hWnd, CNuvariView::kTimerId);
   PumpPending();
-  // A running supervisor between requests; a test without FreeCell's main window must not
-  // close the frame under its feet.
-  view->m_bActive = 1;
-  view->m_bNewGame = 0;
-  view->m_bAutoExit = 0;
 }
 
 void ViewFixture::TearDown() {
@@ -40,6 +36,12 @@ FakeWindow& ViewFixture::Make(const std::string& title, MenuBar menu, OnClose on
 void ViewFixture::UseEdition(Edition edition) {
   FakeWindow probe(edition == Edition::Half ? "ﾌﾘｰｾﾙ" : "フリーセル");
   ASSERT_NE(view->SelectTitleSet(), nullptr);
+}
+
+void ViewFixture::RunNewGameStep(Edition edition) {
+  FakeWindow main(edition == Edition::Half ? "ﾌﾘｰｾﾙ" : "フリーセル", MenuBar::Popup);
+  TickAndPump();
+  ASSERT_EQ(view->m_bNewGame, 0);
 }
 
 bool ViewFixture::TakeFrameClose() {

@@ -1,7 +1,8 @@
 // The supervisor's view in a real frame, made by the single-document template of a test program
-// object with the product's registry root, from a registry holding only a FreeCell path. Starting
-// FreeCell and every message box go through the platform hooks; the view's own timer is stopped,
-// so a test drives the ticks itself.
+// object with the product's registry root, from a registry holding a FreeCell path and AutoExit
+// off. Starting FreeCell and every message box go through the platform hooks; the view's own
+// timer is stopped, so a test drives the ticks itself. The view starts as a start leaves it:
+// FreeCell launched, a new game requested.
 #pragma once
 
 #include <memory>
@@ -17,6 +18,8 @@
 
 namespace timertest {
 
+using namespace nuvari::test;
+
 enum class Edition { Half, Full };
 
 class ViewFixture : public ::testing::Test {
@@ -31,6 +34,9 @@ class ViewFixture : public ::testing::Test {
   FakeWindow& Make(const std::string& title, MenuBar menu = MenuBar::None, OnClose onClose = OnClose::Destroy);
   // The active texts of an edition, chosen the way the new-game step chooses them.
   void UseEdition(Edition edition);
+  // The new-game step once against a main window of the edition, gone afterwards: the supervisor
+  // between requests, with that edition's texts.
+  void RunNewGameStep(Edition edition);
   void Tick() { view->OnTimer(CNuvariView::kTimerId); }
   // Ticks, then lets the posted clicks arrive.
   void TickAndPump() {
@@ -40,9 +46,9 @@ class ViewFixture : public ::testing::Test {
   // True when a WM_CLOSE for the main frame waits in the queue (it is taken off).
   bool TakeFrameClose();
 
-  nuvari::test::RegistryScope registry;
-  std::unique_ptr<nuvari::test::MessageBoxRecorder> boxes;
-  std::unique_ptr<nuvari::test::TestApp> app;
+  RegistryScope registry;
+  std::unique_ptr<MessageBoxRecorder> boxes;
+  std::unique_ptr<TestApp> app;
   CNuvariView* view = nullptr;
   std::vector<std::unique_ptr<FakeWindow>> windows;
 };

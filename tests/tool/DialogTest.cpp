@@ -126,7 +126,7 @@ TEST_F(KitDialogTest, ALargeFileIsReadWhileTheDialogAnswersWithItsButtonsOff) {
   StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100);
   const std::vector<std::string> before = DescribeKey(kFreeCellKey);
   // About 16 MiB: the largest file that must be accepted or refused in time.
-  std::string big = "[FreeCell]\r\nPath=freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  std::string big = MinimalFile("freecell.exe");
   for (int i = 0; big.size() < (16u << 20); ++i)
     big += "Pending" + std::to_string(i) + "=" + std::to_string(i % 32000 + 1) + "\r\n";
   WriteFileBytes(FilePath("big.ini"), big);

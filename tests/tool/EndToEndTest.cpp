@@ -48,9 +48,9 @@ class KitEndToEndTest : public ::testing::Test {
 
   // The next "Nuvari" box must carry this text; it is answered with the button.
   void Answer(const std::string& text, int button) {
-    HWND box = WaitForMessageBox(m_tool->Id(), "Nuvari", kWaitMs);
+    HWND box = nuvari::test::WaitForDialog("Nuvari", nuvari::test::Match::Equals, kWaitMs, m_tool->Id());
     ASSERT_NE(box, nullptr) << "no box for: " << text;
-    EXPECT_EQ(MessageBoxText(box), text);
+    EXPECT_EQ(nuvari::test::MessageBoxText(box), text);
     PressButton(box, button);
     ASSERT_TRUE(nuvari::test::WaitUntilGone(box, kWaitMs));
   }
@@ -72,7 +72,7 @@ class KitEndToEndTest : public ::testing::Test {
   void Export(const std::string& path) {
     Press(kExport);
     ChooseInFileDialog(path);
-    Answer("環境データを読み出しました。", IDOK);
+    Answer(kReadOutText, IDOK);
   }
   void Delete() {
     Press(kDelete);
@@ -82,10 +82,8 @@ class KitEndToEndTest : public ::testing::Test {
   void Import(const std::string& path, int windowAnswer) {
     Press(kImport);
     ChooseInFileDialog(path);
-    Answer("ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-           "フリーセルが画面からはみ出すことがあります。",
-           windowAnswer);
-    Answer("環境データを書き込みました。", IDOK);
+    Answer(kPlacesQuestion, windowAnswer);
+    Answer(kWrittenText, IDOK);
   }
 
   nuvari::test::RegistryScope m_registry;

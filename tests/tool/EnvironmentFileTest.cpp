@@ -11,46 +11,17 @@ namespace tooltest {
 namespace {
 
 // A record whose every field differs from every default, to see what a read leaves untouched.
-EnvironmentRecord Sentinels() {
-  EnvironmentRecord r;
-  r.Path = "sentinel";
-  r.GameNo = r.Top = r.Left = r.IdleRow = r.AutoExit = r.GameOverYourWin = r.GameOverYourWinCnt = 0x7777;
-  r.Pending = {0x7777};
-  r.Rect = "sentinel";
-  r.icon = r.max = r.tool = r.status = 0x7777;
-  r.losses = r.lost = r.streak = r.stype = r.wins = r.won = r.messages = r.quick = r.dblclick = 0x7777;
-  return r;
-}
+constexpr std::int32_t k7 = 0x7777;
+const EnvironmentRecord kSentinels{"sentinel", k7, k7, k7, k7, k7, k7, k7, {k7}, "sentinel", k7, k7, k7, k7,
+                                   k7,         k7, k7, k7, k7, k7, k7, k7, k7};
 
-EnvironmentRecord Sample() {
-  EnvironmentRecord r;
-  r.Path = "C:\\ゲーム\\ソフト\\freecell.exe";
-  r.GameNo = 617;
-  r.Top = -4;
-  r.Left = 120;
-  r.IdleRow = 1;
-  r.AutoExit = 0;
-  r.GameOverYourWin = 1;
-  r.GameOverYourWinCnt = 10;
-  r.Pending = {12, 0, 31999};
-  r.Rect = "0100 0050 0640 0540";
-  r.icon = 0;
-  r.max = 1;
-  r.tool = 0;
-  r.status = 1;
-  r.losses = 2;
-  r.lost = 7;
-  r.streak = -3;
-  r.stype = 1;
-  r.wins = 4;
-  r.won = 20;
-  r.messages = 1;
-  r.quick = 5;
-  r.dblclick = 0;
-  return r;
-}
+const EnvironmentRecord kSample{.Path = "C:\\ゲーム\\ソフト\\freecell.exe", .GameNo = 617, .Top = -4, .Left = 120,
+                                .IdleRow = 1, .AutoExit = 0, .GameOverYourWin = 1, .GameOverYourWinCnt = 10,
+                                .Pending = {12, 0, 31999}, .Rect = "0100 0050 0640 0540", .icon = 0, .max = 1, .tool = 0,
+                                .status = 1, .losses = 2, .lost = 7, .streak = -3, .stype = 1, .wins = 4, .won = 20,
+                                .messages = 1, .quick = 5, .dblclick = 0};
 
-// Sample() as the file holds it, with quick and dblclick as given.
+// kSample as the file holds it, with quick and dblclick as given.
 std::string SampleFile(const char* quick, const char* dblclick) {
   return std::string(
              "[FreeCell]\r\n"
@@ -69,7 +40,7 @@ class EnvironmentFileTest : public ToolTest {
   // Writes the text as the file and loads it into a record of sentinels.
   BOOL LoadText(const std::string& text) {
     WriteFileBytes(FilePath("env.ini"), text);
-    m_dialog->m_record = Sentinels();
+    m_dialog->m_record = kSentinels;
     return m_dialog->LoadEnvironmentFile(FilePath("env.ini"));
   }
   const EnvironmentRecord& Record() const { return m_dialog->m_record; }
@@ -80,31 +51,16 @@ TEST_F(EnvironmentFileTest, MinimalFileGivesEveryDefault) {
   PutFreeCellInto(SystemFolder());  // an existing path is kept as written
   ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("windows\\system\\freecell.exe") +
                        "\r\nIdleRow=2\r\nAutoExit=0\r\n"));
-  const EnvironmentRecord& r = Record();
-  EXPECT_EQ(r.Path, FilePath("windows\\system\\freecell.exe"));
-  EXPECT_EQ(r.IdleRow, 2);
-  EXPECT_EQ(r.AutoExit, 0);
-  EXPECT_EQ(r.GameNo, 1);
-  EXPECT_TRUE(r.Pending.empty());
-  EXPECT_EQ(r.Top, 0);
-  EXPECT_EQ(r.Left, 0);
-  EXPECT_EQ(r.GameOverYourWin, 0);
-  EXPECT_EQ(r.GameOverYourWinCnt, 1);
-  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
-  EXPECT_EQ(r.icon, 0);
-  EXPECT_EQ(r.max, 0);
-  EXPECT_EQ(r.tool, 1);
-  EXPECT_EQ(r.status, 1);
-  for (int counter : {r.losses, r.lost, r.streak, r.stype, r.wins, r.won}) EXPECT_EQ(counter, 0);
-  EXPECT_EQ(r.messages, -1);
-  EXPECT_EQ(r.quick, -1);
-  EXPECT_EQ(r.dblclick, -1);
+  EXPECT_EQ(Record().Path, FilePath("windows\\system\\freecell.exe"));
+  EXPECT_TRUE(Record().Pending.empty());
+  EXPECT_EQ(Record().Rect, "0010 0010 0550 0500");
+  EXPECT_EQ(RecordNumbers(Record()), (std::vector<int>{1, 0, 0, 2, 0, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, -1, -1, -1}));
   EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
 TEST_F(EnvironmentFileTest, OnTheNtFamilyQuickAndDblclickAreNotRead) {
   UseFamily(WindowsFamily::WindowsNT);
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile("x") + "[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
   EXPECT_EQ(Record().quick, 0x7777);
   EXPECT_EQ(Record().dblclick, 0x7777);
 }
@@ -127,13 +83,13 @@ TEST_F(EnvironmentFileTest, FilesThatAreNoEnvironmentFilesAreRefused) {
     SCOPED_TRACE(row.name);
     EXPECT_FALSE(LoadText(row.text));
   }
-  m_dialog->m_record = Sentinels();
+  m_dialog->m_record = kSentinels;
   EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("missing.ini")));
   EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
 TEST_F(EnvironmentFileTest, PendingListEndsAtTheFirstGapOrEmptyValue) {
-  const std::string head = "[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  const std::string head = MinimalFile("x");
   ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=0\r\nPending3=9\r\n"));
   EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5, 0}));
   ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=\r\nPending2=9\r\n"));
@@ -153,7 +109,7 @@ TEST_F(EnvironmentFileTest, GameNoForms) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
-    ASSERT_TRUE(LoadText(std::string("[FreeCell]\r\nPath=x\r\nIdleRow=0\r\nAutoExit=1\r\n") + row.line));
+    ASSERT_TRUE(LoadText(MinimalFile("x") + row.line));
     EXPECT_EQ(Record().GameNo, row.expected);
   }
 }
@@ -229,7 +185,7 @@ TEST_F(EnvironmentFileTest, SectionValuesAgreeWithThePlatformsOneKeyReads) {
 }
 
 TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
-  const std::string file = "[FreeCell]\r\nPath=D:\\nowhere\\freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n";
+  const std::string file = MinimalFile("D:\\nowhere\\freecell.exe");
   ASSERT_TRUE(LoadText(file));
   EXPECT_EQ(Record().Path, "D:\\nowhere\\freecell.exe") << "found nowhere: the text stays";
 
@@ -237,10 +193,10 @@ TEST_F(EnvironmentFileTest, PathNamingNothingHereBecomesTheFoundFreeCell) {
   ASSERT_TRUE(LoadText(file));
   EXPECT_EQ(Record().Path, "freecell.exe") << "the system folder's name with 32 appended";
 
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("*.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(FilePath("*.ini"))));
   EXPECT_EQ(Record().Path, "freecell.exe") << "a wildcard names no file";
 
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("env.ini") + "\r\nIdleRow=0\r\nAutoExit=1\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(FilePath("env.ini"))));
   EXPECT_EQ(Record().Path, FilePath("env.ini")) << "an existing file stays";
 }
 
@@ -251,8 +207,7 @@ TEST_F(EnvironmentFileTest, LongValuesAreReadWhole) {
   for (int i = 0; i < 40; ++i) path += "ソフト";  // a double-byte character straddles byte 255
   path += "\\freecell.exe";
   const std::string rect(600, '7');
-  ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n[Window size]\r\nRect=" + rect +
-                       "\r\n"));
+  ASSERT_TRUE(LoadText(MinimalFile(path) + "[Window size]\r\nRect=" + rect + "\r\n"));
   EXPECT_EQ(Record().Path, path);
   EXPECT_EQ(Record().Rect, rect);
 }
@@ -276,10 +231,10 @@ TEST_F(EnvironmentFileTest, ExportWritesTheOptionsOnlyOnWindows95) {
     UseFamily(row.family);
     if (row.oldFile) WriteFileBytes(path, row.oldFile);
     m_boxes.boxes.clear();
-    m_dialog->m_record = Sample();
+    m_dialog->m_record = kSample;
     ASSERT_TRUE(m_dialog->SaveEnvironmentFile(path));
     EXPECT_EQ(ReadFileBytes(path), SampleFile(row.quick, row.dblclick));
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"環境データを読み出しました。"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kReadOutText}));
     EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
     EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
     EXPECT_FALSE(ReadFileBytes(path + ".new")) << "nothing left beside the file";
@@ -290,7 +245,7 @@ TEST_F(EnvironmentFileTest, ExportReplacesTheOldFileWholly) {
   WriteFileBytes(FilePath("old.ini"),
                  "; a comment\r\n[Mine]\r\nkeep=1\r\n[FreeCell]\r\nExtra=1\r\nPending0=1\r\nPending1=2\r\nPending2=3\r\n"
                  "Pending3=4\r\nPending4=5\r\nPath=old\r\n");
-  m_dialog->m_record = Sample();
+  m_dialog->m_record = kSample;
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), SampleFile("-1", "-1"));
 
@@ -303,24 +258,19 @@ TEST_F(EnvironmentFileTest, ExportReplacesTheOldFileWholly) {
 
 TEST_F(EnvironmentFileTest, ExportedFileReadsBackAsTheSameRecord) {
   UseFamily(WindowsFamily::Windows95);
-  m_dialog->m_record = Sample();
+  m_dialog->m_record = kSample;
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("trip.ini")));
-  m_dialog->m_record = Sentinels();
+  m_dialog->m_record = kSentinels;
   ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("trip.ini")));
-  const EnvironmentRecord expected = Sample();
-  const EnvironmentRecord& r = Record();
-  EXPECT_EQ(r.Path, expected.Path);
-  EXPECT_EQ(r.Pending, expected.Pending);
-  EXPECT_EQ(r.Rect, expected.Rect);
-  EXPECT_EQ(std::vector<int>({r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt,
-                              r.icon, r.max, r.tool, r.status, r.losses, r.lost, r.streak, r.stype, r.wins, r.won,
-                              r.messages, r.quick, r.dblclick}),
-            std::vector<int>({617, -4, 120, 1, 0, 1, 10, 0, 1, 0, 1, 2, 7, -3, 1, 4, 20, 1, 5, 0}));
+  EXPECT_EQ(Record().Path, kSample.Path);
+  EXPECT_EQ(Record().Pending, kSample.Pending);
+  EXPECT_EQ(Record().Rect, kSample.Rect);
+  EXPECT_EQ(RecordNumbers(Record()), RecordNumbers(kSample));
 }
 
 // Mended: a file that cannot be written was still reported as read out.
 TEST_F(EnvironmentFileTest, ExportIntoAMissingFolderIsReportedAsFailed) {
-  m_dialog->m_record = Sample();
+  m_dialog->m_record = kSample;
   const std::string path = FilePath("no such folder\\env.ini");
   EXPECT_FALSE(m_dialog->SaveEnvironmentFile(path));
   ASSERT_EQ(m_boxes.boxes.size(), 1u);
@@ -332,11 +282,11 @@ TEST_F(EnvironmentFileTest, ExportIntoAMissingFolderIsReportedAsFailed) {
 
 // Mended: the old file was deleted before the new one was known to be writable.
 TEST_F(EnvironmentFileTest, FailedExportLeavesTheOldFileAsItWas) {
-  const std::string old = "[FreeCell]\r\nPath=mine\r\nIdleRow=0\r\nAutoExit=1\r\nPending0=77\r\n";
+  const std::string old = MinimalFile("mine") + "Pending0=77\r\n";
   WriteFileBytes(FilePath("old.ini"), old);
   // The fresh file cannot come into being where a folder of its name stands.
   CreateDirectoryA(FilePath("old.ini.new").c_str(), nullptr);
-  m_dialog->m_record = Sample();
+  m_dialog->m_record = kSample;
   EXPECT_FALSE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), old);
   ASSERT_EQ(m_boxes.boxes.size(), 1u);
@@ -345,7 +295,7 @@ TEST_F(EnvironmentFileTest, FailedExportLeavesTheOldFileAsItWas) {
 
 TEST_F(EnvironmentFileTest, StaleFreshFileOfAnInterruptedExportIsNotMixedIn) {
   WriteFileBytes(FilePath("env.ini.new"), "[Stale]\r\nx=1\r\n[FreeCell]\r\nPending7=1\r\n");
-  m_dialog->m_record = Sample();
+  m_dialog->m_record = kSample;
   ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("env.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), SampleFile("-1", "-1"));
 }

@@ -14,12 +14,6 @@ HWND WaitForFileDialog(DWORD processId, DWORD timeoutMs) {
                                           [](HWND w) { return GetDlgItem(w, kFileNameBox) != nullptr; });
 }
 
-HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs) {
-  return nuvari::test::WaitForDialogWhere(processId, timeoutMs, [&](HWND w) {
-    return GetDlgItem(w, 0xFFFF) != nullptr && nuvari::test::WindowText(w) == caption;
-  });
-}
-
 void PressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }

@@ -1,4 +1,4 @@
-// Drives the system's file dialogs and message boxes of a process from outside its modal loop:
+// Drives the system's file dialogs of a process from outside its modal loop, and presses buttons:
 // found by polling with a time limit, answered by typing and posted clicks.
 #pragma once
 
@@ -19,9 +19,6 @@ inline constexpr int kFileTypeBox = 0x470;  // cmb1
 
 // A visible file dialog (a dialog with the file-name box) of the process; null after the time limit.
 HWND WaitForFileDialog(DWORD processId, DWORD timeoutMs);
-// A visible message box of the process captioned as given; null after the time limit.
-HWND WaitForMessageBox(DWORD processId, const std::string& caption, DWORD timeoutMs);
-using nuvari::test::MessageBoxText;
 // Posts the button's click; the caller waits for the window to go.
 void PressButton(HWND dialog, int id);
 // Types the path into the file-name box and presses the dialog's OK button.

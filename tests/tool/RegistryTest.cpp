@@ -11,33 +11,15 @@
 namespace tooltest {
 namespace {
 
-using nuvari::test::ReadRegistryText;
-using nuvari::test::RegistryKeyExists;
-using nuvari::test::WriteRegistryDword;
-using nuvari::test::WriteRegistryText;
+using namespace nuvari::test;
 using Values = std::vector<std::string>;
 
 // The session these tests start from: five pending deals.
 void StoreSupervisorSession() { tooltest::StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100); }
 
-EnvironmentRecord FromFile() {
-  EnvironmentRecord r;
-  r.Path = "freecell.exe";
-  r.GameNo = 7;
-  r.Top = 1;
-  r.Left = 2;
-  r.IdleRow = 2;
-  r.AutoExit = 1;
-  r.GameOverYourWin = 0;
-  r.GameOverYourWinCnt = 3;
-  r.Pending = {9, 8, 7};
-  r.Rect = "0001 0002 0003 0004";
-  r.icon = 1;
-  r.max = 0;
-  r.tool = 1;
-  r.status = 0;
-  return r;
-}
+const EnvironmentRecord kFromFile{.Path = "freecell.exe", .GameNo = 7, .Top = 1, .Left = 2, .IdleRow = 2, .AutoExit = 1,
+                                  .GameOverYourWin = 0, .GameOverYourWinCnt = 3, .Pending = {9, 8, 7},
+                                  .Rect = "0001 0002 0003 0004", .icon = 1, .max = 0, .tool = 1, .status = 0};
 
 // A plain window with the supervisor's exact title, as the running supervisor's main window.
 using SupervisorWindow = nuvari::test::TitledWindow;
@@ -97,14 +79,9 @@ TEST_F(KitRegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
 
 TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
   PutFreeCellInto(WindowsFolder());
-  WriteRegistryText(kFreeCellKey, "Path", "D:\\nowhere.exe");
-  WriteRegistryText(kFreeCellKey, "GameNo", "");
-  WriteRegistryText(kFreeCellKey, "AutoExit", "");
-  WriteRegistryText(kFreeCellKey, "Top", "12abc");
+  WriteRegistryTexts(kFreeCellKey, {{"Path", "D:\\nowhere.exe"}, {"GameNo", ""}, {"AutoExit", ""}, {"Top", "12abc"},
+                                    {"Pending0", "3"}, {"Pending1", "0"}, {"Pending3", "5"}});
   WriteRegistryText(kWindowSizeKey, "Rect", "");
-  WriteRegistryText(kFreeCellKey, "Pending0", "3");
-  WriteRegistryText(kFreeCellKey, "Pending1", "0");
-  WriteRegistryText(kFreeCellKey, "Pending3", "5");
   m_dialog->LoadFromRegistry();
   const EnvironmentRecord& r = m_dialog->m_record;
   EXPECT_EQ(r.Path, "D:\\nowhere.exe");
@@ -118,7 +95,7 @@ TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
 // Three pending deals over the session's five: the whole key shows exactly three.
 TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDYES};
   m_dialog->SaveToRegistry();
   EXPECT_EQ(DescribeKey(kFreeCellKey),
@@ -127,33 +104,30 @@ TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
   EXPECT_EQ(DescribeKey(kWindowSizeKey),
             (Values{"Rect=0001 0002 0003 0004", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
   ASSERT_EQ(m_boxes.boxes.size(), 2u);
-  EXPECT_EQ(m_boxes.boxes[0].text,
-            "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-            "フリーセルが画面からはみ出すことがあります。");
+  EXPECT_EQ(m_boxes.boxes[0].text, kPlacesQuestion);
   EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
-  EXPECT_EQ(m_boxes.boxes[1].text, "環境データを書き込みました。");
+  EXPECT_EQ(m_boxes.boxes[1].text, kWrittenText);
   EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
 }
 
+// Where the supervisor never ran, this PC's places are the defaults; the flags come from the file.
 TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
-  StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
-  m_boxes.answers = {IDNO};
-  m_dialog->SaveToRegistry();
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "33");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "44");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
-  EXPECT_EQ(DescribeKey(kWindowSizeKey),
-            (Values{"Rect=0200 0150 0740 0640", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
-}
-
-TEST_F(KitRegistryTest, ImportWithNoWhereTheSupervisorNeverRan) {
-  m_dialog->m_record = FromFile();
-  m_boxes.answers = {IDNO};
-  m_dialog->SaveToRegistry();
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), "0");
-  EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), "0");
-  EXPECT_EQ(ReadRegistryText(kWindowSizeKey, "Rect"), "0010 0010 0550 0500");
+  struct Row { int line; bool supervisorRan; const char* top; const char* left; std::string rect; };
+  const Row rows[] = {{__LINE__, true, "33", "44", "0200 0150 0740 0640"},
+                      {__LINE__, false, "0", "0", "0010 0010 0550 0500"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    DeleteRegistryTree(RegistryScope::kMakerKey);
+    if (row.supervisorRan) StoreSupervisorSession();
+    m_dialog->m_record = kFromFile;
+    m_boxes.answers = {IDNO};
+    m_dialog->SaveToRegistry();
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), row.top);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), row.left);
+    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
+    EXPECT_EQ(DescribeKey(kWindowSizeKey),
+              (Values{"Rect=" + row.rect, "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
+  }
 }
 
 // Mended: a file from someone else could make the supervisor's next start run any program.
@@ -181,7 +155,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
       if (m_boxes.boxes.size() == 1) nothingWrittenWhileAsked = ReadRegistryText(kFreeCellKey, "GameNo") == gameNoBefore;
     };
-    m_dialog->m_record = FromFile();
+    m_dialog->m_record = kFromFile;
     m_dialog->m_record.Path = foreign;
     m_dialog->SaveToRegistry();
     m_boxes.onBox = nullptr;
@@ -195,12 +169,12 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     EXPECT_TRUE(nothingWrittenWhileAsked);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), row.stored);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7") << "everything else comes from the file";
-    EXPECT_EQ(m_boxes.boxes[2].text, "環境データを書き込みました。");
+    EXPECT_EQ(m_boxes.boxes[2].text, kWrittenText);
   }
 }
 
 TEST_F(KitRegistryTest, ACommandLineNamingFreeCellInAnyCaseIsStoredWithoutTheQuestion) {
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_dialog->m_record.Path = "\"D:\\Games\\FreeCell.EXE\" /x";
   m_boxes.answers = {IDYES};
   m_dialog->SaveToRegistry();
@@ -303,7 +277,7 @@ class ReadOnlyKey {
 // Mended: registry writes that failed ended with "written" all the same.
 TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
   StoreSupervisorSession();
-  m_dialog->m_record = FromFile();
+  m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDYES};
   {
     ReadOnlyKey maker(nuvari::test::RegistryScope::kMakerKey);
@@ -352,9 +326,7 @@ TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
     EXPECT_EQ(dialog.fileType, "環境ファイル(*.ini)");
   }
   EXPECT_EQ(BoxTexts(), (Values{"指定されたファイルは、Nuvariの環境ファイルではありません。\nもう一度ファイルを指定してください。",
-                                "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
-                                "フリーセルが画面からはみ出すことがあります。",
-                                "環境データを書き込みました。"}));
+                                kPlacesQuestion, kWrittenText}));
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "42");
 }
 
@@ -379,7 +351,7 @@ TEST_F(KitRegistryTest, ExportThroughTheSaveDialog) {
   // The default extension was added to the typed name.
   const std::string file = ReadFileBytes(FilePath("saved.ini")).value_or("");
   EXPECT_EQ(file.rfind("[FreeCell]\r\nPath=C:\\WINDOWS\\freecell.exe\r\nGameNo=250\r\n", 0), 0u) << file;
-  EXPECT_EQ(BoxTexts(), Values{"環境データを読み出しました。"});
+  EXPECT_EQ(BoxTexts(), Values{kReadOutText});
 }
 
 }  // namespace

@@ -27,9 +27,10 @@ class KitStatisticsTest : public ToolTest {
     return value->bytes;
   }
   const EnvironmentRecord& Record() const { return m_dialog->m_record; }
+  // losses, lost, streak, stype, wins, won, messages, quick, dblclick: the record's last nine numbers.
   std::vector<int> Statistics() const {
-    const EnvironmentRecord& r = Record();
-    return {r.losses, r.lost, r.streak, r.stype, r.wins, r.won, r.messages, r.quick, r.dblclick};
+    const std::vector<int> numbers = RecordNumbers(Record());
+    return {numbers.end() - 9, numbers.end()};
   }
   // An import of a file, answering the window question with Yes.
   void Import(const std::string& fileText) {
@@ -40,7 +41,7 @@ class KitStatisticsTest : public ToolTest {
   }
 };
 
-const char kImportHead[] = "[FreeCell]\r\nPath=freecell.exe\r\nIdleRow=0\r\nAutoExit=1\r\n[FreeCellData]\r\n";
+const std::string kImportHead = MinimalFile("freecell.exe") + "[FreeCellData]\r\n";
 
 TEST_F(KitStatisticsTest, Windows95ValuesAreFourLittleEndianBytes) {
   UseFamily(WindowsFamily::Windows95);
@@ -83,7 +84,7 @@ TEST_F(KitStatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
   WriteCounter("messages", {1, 0, 0, 0});
   WriteCounter("quick", {1, 0, 0, 0});
   WriteCounter("dblclick", {1, 0, 0, 0});
-  Import(std::string(kImportHead) + "losses=-1\r\nlost=3\r\nwins=258\r\nmessages=-1\r\nquick=0\r\n");
+  Import(kImportHead + "losses=-1\r\nlost=3\r\nwins=258\r\nmessages=-1\r\nquick=0\r\n");
   EXPECT_EQ(StoredBytes("losses"), Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(ReadRegistryValue(kStatisticsKey, "losses")->type, DWORD(REG_DWORD));
   EXPECT_EQ(StoredBytes("lost"), Bytes({3, 0, 0, 0}));
@@ -92,7 +93,7 @@ TEST_F(KitStatisticsTest, Windows95ImportWritesDwordsAndRemovesAbsentOptions) {
   EXPECT_FALSE(StoredBytes("messages"));
   EXPECT_EQ(StoredBytes("quick"), Bytes({0, 0, 0, 0}));
   EXPECT_FALSE(StoredBytes("dblclick")) << "missing in the file: absent";
-  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+  EXPECT_EQ(BoxTexts().back(), kWrittenText);
 }
 
 TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreatesNothing) {
@@ -100,9 +101,9 @@ TEST_F(KitStatisticsTest, Windows95WithoutFreeCellsKeyReadsInitialValuesAndCreat
   m_dialog->m_record.wins = 99;
   m_dialog->LoadFromRegistry();
   EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
-  Import(std::string(kImportHead) + "wins=4\r\n");
+  Import(kImportHead + "wins=4\r\n");
   EXPECT_FALSE(nuvari::test::RegistryKeyExists(kStatisticsKey));
-  EXPECT_EQ(BoxTexts().back(), "環境データを書き込みました。");
+  EXPECT_EQ(BoxTexts().back(), kWrittenText);
 }
 
 TEST_F(KitStatisticsTest, NtStoreIsEntpackIniWithJapaneseKeys) {
@@ -138,7 +139,7 @@ TEST_F(KitStatisticsTest, NtFileImportedOnWindows95RemovesQuickAndDblclick) {
   UseFamily(WindowsFamily::Windows95);
   WriteCounter("quick", {1, 0, 0, 0});
   WriteCounter("dblclick", {1, 0, 0, 0});
-  Import(std::string(kImportHead) + "messages=1\r\nquick=-1\r\ndblclick=-1\r\n");
+  Import(kImportHead + "messages=1\r\nquick=-1\r\ndblclick=-1\r\n");
   EXPECT_FALSE(StoredBytes("quick"));
   EXPECT_FALSE(StoredBytes("dblclick"));
   EXPECT_EQ(StoredBytes("messages"), Bytes({1, 0, 0, 0}));
@@ -154,8 +155,8 @@ TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
 
   m_boxes.boxes.clear();
-  Import(std::string(kImportHead) + "won=9\r\n");
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, "環境データを書き込みました。"}));
+  Import(kImportHead + "won=9\r\n");
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{m_boxes.boxes[0].text, unsupported, kWrittenText}));
   EXPECT_EQ(nuvari::test::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe");
   EXPECT_EQ(ReadFileBytes(m_entpackPath), "[ﾌﾘｰｾﾙ]\r\n勝=3\r\n");
 }
@@ -171,7 +172,7 @@ TEST_F(KitStatisticsTest, FailedVersionQueryLeavesStatisticsAloneSilently) {
 // Mended: a statistics store that could not be written still ended with "written".
 TEST_F(KitStatisticsTest, FailedEntpackWriteIsReportedByName) {
   CreateDirectoryA(m_entpackPath.c_str(), nullptr);  // no file can be written where a folder stands
-  Import(std::string(kImportHead) + "won=9\r\n");
+  Import(kImportHead + "won=9\r\n");
   EXPECT_EQ(BoxTexts().back(), "次の環境データを書き込めませんでした。\n\n・フリーセルの成績（" + m_entpackPath + "）");
   EXPECT_EQ(nuvari::test::ReadRegistryText(kFreeCellKey, "Path"), "freecell.exe") << "the settings were written all the same";
 }

@@ -19,7 +19,7 @@ void ToolTest::SetUp() {
   m_app.SetRegistryKey("Talvenko");
   nuvari::test::DeleteRegistryTree(kStatisticsKey);
   m_entpackPath = fw::WindowsDirectory().value() + "\\entpack.ini";
-  m_savedEntpack = ReadFileBytes(m_entpackPath);
+  m_entpack.emplace(m_entpackPath);
   DeleteFileA(m_entpackPath.c_str());
 
   m_dialog = std::make_unique<CNuvariKitDlg>();
@@ -34,9 +34,8 @@ void ToolTest::TearDown() {
   fw::platform::TestHooks().getVersionEx = nullptr;
   m_dialog.reset();
   nuvari::test::DeleteRegistryTree(kStatisticsKey);
-  DeleteFileA(m_entpackPath.c_str());
-  RemoveDirectoryA(m_entpackPath.c_str());
-  if (m_savedEntpack) WriteFileBytes(m_entpackPath, *m_savedEntpack);
+  RemoveDirectoryA(m_entpackPath.c_str());  // a test may put a folder in its place
+  m_entpack.reset();
   // Wine keeps INI files it has read in a cache; a file changed behind it is noticed by its time.
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, m_entpackPath.c_str());
   RemoveTree(m_folder);

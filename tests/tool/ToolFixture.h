@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "MessageBoxRecorder.h"
 #include "NuvariKitDlg.h"
@@ -18,6 +19,13 @@
 #include "WindowsFamily.h"
 
 namespace tooltest {
+
+// The record's numbers in field order (Path, Pending and Rect left out), so a whole record
+// compares in one assertion.
+inline std::vector<int> RecordNumbers(const EnvironmentRecord& r) {
+  return {r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt, r.icon, r.max,
+          r.tool, r.status, r.losses, r.lost, r.streak, r.stype, r.wins, r.won, r.messages, r.quick, r.dblclick};
+}
 
 class ToolTest : public ::testing::Test {
  protected:
@@ -47,8 +55,8 @@ class ToolTest : public ::testing::Test {
   nuvari::test::MessageBoxRecorder m_boxes;
   std::unique_ptr<CNuvariKitDlg> m_dialog;
   std::string m_folder;
-  // FreeCell's Windows NT store, as it was before the test.
-  std::optional<std::string> m_savedEntpack;
+  // FreeCell's Windows NT store, given back as it was before the test.
+  std::optional<nuvari::test::RestoredFile> m_entpack;
   std::string m_entpackPath;
 };
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "RegistryScope.h"
 
@@ -32,17 +30,6 @@ std::string CurrentFolder() {
   return folder;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 std::vector<std::string> DescribeKey(const std::string& keyPath) {
   if (!nuvari::test::RegistryKeyExists(keyPath)) return {"(no key)"};
   std::vector<std::string> values;
@@ -66,25 +53,16 @@ std::vector<std::string> DescribeKey(const std::string& keyPath) {
 }
 
 void StoreSupervisorSession(const std::string& path, const std::string& gameNo, int pendingCount, int firstPending) {
-  using nuvari::test::WriteRegistryDword;
-  using nuvari::test::WriteRegistryText;
-  const char* fc = nuvari::test::RegistryScope::kFreeCell;
-  WriteRegistryText(fc, "Path", path);
-  WriteRegistryText(fc, "GameNo", gameNo);
-  WriteRegistryText(fc, "Top", "33");
-  WriteRegistryText(fc, "Left", "44");
-  WriteRegistryText(fc, "IdleRow", "1");
-  WriteRegistryText(fc, "AutoExit", "0");
-  WriteRegistryText(fc, "GameOverYourWin", "1");
-  WriteRegistryText(fc, "GameOverYourWinCnt", "5");
+  using namespace nuvari::test;
+  const char* fc = RegistryScope::kFreeCell;
+  WriteRegistryTexts(fc, {{"Path", path}, {"GameNo", gameNo}, {"Top", "33"}, {"Left", "44"}, {"IdleRow", "1"},
+                          {"AutoExit", "0"}, {"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "5"}});
   for (int i = 0; i < pendingCount; ++i)
     WriteRegistryText(fc, "Pending" + std::to_string(i), std::to_string(firstPending + i));
-  const char* ws = nuvari::test::RegistryScope::kWindowSize;
+  const char* ws = RegistryScope::kWindowSize;
   WriteRegistryText(ws, "Rect", "0200 0150 0740 0640");
-  WriteRegistryDword(ws, "icon", 0);
-  WriteRegistryDword(ws, "max", 1);
-  WriteRegistryDword(ws, "tool", 0);
-  WriteRegistryDword(ws, "status", 1);
+  for (const auto& [name, flag] : {std::pair{"icon", 0u}, {"max", 1u}, {"tool", 0u}, {"status", 1u}})
+    WriteRegistryDword(ws, name, flag);
 }
 
 }  // namespace tooltest

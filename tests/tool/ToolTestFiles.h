@@ -7,11 +7,25 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
+
 namespace tooltest {
 
-// A file's bytes as they are on disk; nothing when it does not exist.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The tool's messages, as the tests expect them.
+inline constexpr char kWrittenText[] = "環境データを書き込みました。";
+inline constexpr char kReadOutText[] = "環境データを読み出しました。";
+inline constexpr char kPlacesQuestion[] =
+    "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
+    "フリーセルが画面からはみ出すことがあります。";
+
+// The least an environment file holds: the [FreeCell] section with the path and the two keys
+// that make it one.
+inline std::string MinimalFile(const std::string& path) {
+  return "[FreeCell]\r\nPath=" + path + "\r\nIdleRow=0\r\nAutoExit=1\r\n";
+}
+
+using nuvari::test::ReadFileBytes;
+using nuvari::test::WriteFileBytes;
 
 // Removes a folder with everything in it.
 void RemoveTree(const std::string& folder);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace timertest {
+namespace nuvari::test {
 
 struct Received {
   UINT message;
@@ -75,4 +75,4 @@ class FakeWindow {
 // Dispatches what waits in the thread's queue, the way the supervisor's posts get handled.
 void PumpPending();
 
-}  // namespace timertest
+}  // namespace nuvari::test

@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-namespace timertest {
+namespace nuvari::test {
 namespace {
 
-constexpr char kClassName[] = "NuvariTimerTestFakeFreeCell";
+constexpr char kClassName[] = "NuvariTestFakeFreeCell";
 constexpr int kEditId = 203;
 
 void RegisterFakeClass() {
@@ -152,8 +152,9 @@ LRESULT CALLBACK FakeWindow::EditProc(HWND window, UINT message, WPARAM wParam, 
     ++self->m_nEditSets;
     if (self->m_editKind == EditKind::Refuses) return FALSE;
     if (self->m_editKind == EditKind::Mangles) {
-      // Keeps a different number than the one it was given, as a broken dialog would.
-      const std::string kept = std::string(reinterpret_cast<const char*>(lParam)) + "0";
+      // Keeps a different number than the one it was given, as a broken dialog would. Subclass
+      // procedures receive the Unicode form of the message.
+      const std::wstring kept = std::wstring(reinterpret_cast<const wchar_t*>(lParam)) + L"0";
       return DefSubclassProc(window, message, wParam, reinterpret_cast<LPARAM>(kept.c_str()));
     }
   }
@@ -168,4 +169,4 @@ void PumpPending() {
   }
 }
 
-}  // namespace timertest
+}  // namespace nuvari::test
