@@ -264,10 +264,10 @@ std::string DeleteQuestion(const char* deal) { return std::string("保留ゲー�
 void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
 
 // Each press ('k' the Delete key in the list, 'c' the command) asks about the selected entry; yes
-// deletes it. Deleting the deal being tried ends the try as its win would. Lead's decision on a
-// fault: the next deal is also started at once; else FreeCell still showed the deleted deal, and
-// winning it retired the next pending deal without it ever being played. Mended: an unwinnable
-// pending deal (11982) could never leave the list, and deal 32000 was never played.
+// deletes it. Deleting the deal being tried ends the try as its win would, and the next deal is
+// started at once: else FreeCell still showed the deleted deal, and winning it retired the next
+// pending deal without it ever being played. Without this command an unwinnable pending deal
+// (11982) could never leave the list, and deal 32000 was never played.
 TEST_F(PanelCommands, DeleteAsksAndYesRemovesTheSelectedDeal) {
   struct Row {
     int line;
