@@ -83,7 +83,7 @@ std::size_t EnumeratedWalk() {
 class BenchApp : public fw::CWinApp {
  public:
   BenchApp() : fw::CWinApp("Nuvari") {
-    InitApplication(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    InitApplication(SW_SHOWNOACTIVATE);
     SetRegistryKey(kMaker);
     AddDocTemplate(std::make_unique<fw::CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CNuvariDoc>(); },

@@ -3,4 +3,4 @@
 
 #include "WinApp.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int cmdShow) { return fw::RunApplication(instance, cmdShow); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int cmdShow) { return fw::RunApplication(cmdShow); }

@@ -51,7 +51,7 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-void CWinApp::InitApplication(HINSTANCE, int cmdShow) {
+void CWinApp::InitApplication(int cmdShow) {
   m_nCmdShow = cmdShow;
   if (m_strAppName.empty()) m_strAppName = LoadResourceString(IDS_APP_TITLE);
   m_strHelpFilePath = HelpPathFor(ModulePath());
@@ -177,10 +177,10 @@ BOOL CWinApp::ProcessShellCommand() {
   return m_pDocTemplate->OpenNewDocument(*this);
 }
 
-int RunApplication(HINSTANCE instance, int cmdShow) {
+int RunApplication(int cmdShow) {
   CWinApp* app = GetApp();
   if (!app) return 1;
-  app->InitApplication(instance, cmdShow);
+  app->InitApplication(cmdShow);
   return app->InitInstance() ? app->Run() : app->ExitInstance();
 }
 

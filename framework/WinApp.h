@@ -21,7 +21,7 @@ class CWinApp : public CCmdTarget {
   ~CWinApp() override;
 
   // Show command, title (string 57344 when none was given) and help file path.
-  void InitApplication(HINSTANCE instance, int cmdShow);
+  void InitApplication(int cmdShow);
   virtual BOOL InitInstance() { return FALSE; }
   virtual int Run();
   virtual int ExitInstance();
@@ -72,6 +72,6 @@ CWinApp* GetApp();
 std::string LoadResourceString(UINT id);
 
 // Runs the application object: InitInstance, then the message loop (the products' WinMain).
-int RunApplication(HINSTANCE instance, int cmdShow);
+int RunApplication(int cmdShow);
 
 }  // namespace fw

@@ -105,27 +105,6 @@ TEST_F(PanelCommands, RetiringThePendingDealsReturnsTo32000) {
   EXPECT_EQ(BoxTexts().size(), 1u);  // only the message on reaching 32000
 }
 
-TEST_F(PanelCommands, PassingTheLastDealThanksAndStartsAgainAtOne) {
-  CNuvariView& view = StartAt("32000");
-  RecordActiveDuringBoxes();
-  view.AdvanceGame();
-  EXPECT_EQ(BoxTexts(), (Texts{kThankYou}));
-  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
-  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
-  EXPECT_EQ(Stored("GameNo"), "1");
-  EXPECT_EQ(Text(IDC_GAME_NO), "1");
-}
-
-TEST_F(PanelCommands, OrdinaryWinStoresTheNextDeal) {
-  CNuvariView& view = StartAt("41");
-  TakeNewGameRequest();
-  view.AdvanceGame();
-  EXPECT_EQ(Stored("GameNo"), "42");
-  EXPECT_EQ(Text(IDC_GAME_NO), "42");
-  EXPECT_EQ(view.m_bNewGame, 0);  // the number reaches FreeCell with its next game-number dialog
-  EXPECT_TRUE(m_boxes.boxes.empty());
-}
-
 TEST_F(PanelCommands, RetireGoesOnWithTheNextEntryOrTheFirst) {
   struct Row { int line; int tried; Texts left; std::string next; int selected; };
   const Row rows[] = {

@@ -27,7 +27,7 @@ namespace nuvari::test {
 class TestApp : public CNuvariApp {
  public:
   explicit TestApp(int cmdShow = SW_SHOWNORMAL) {
-    InitApplication(GetModuleHandleA(nullptr), cmdShow);
+    InitApplication(cmdShow);
     SetRegistryKey(kMakerRegistryKey);
   }
   using fw::CWinApp::PreTranslateMessage;
