@@ -38,18 +38,17 @@ TEST(SearchFreeCell, TriesWindowsThenSystemThenSystem32) {
   }
 }
 
+// Without the Windows folder nothing is asked; without the system folder only the Windows one.
 TEST(SearchFreeCell, AFailedFolderQueryEndsTheSearch) {
-  FakePc noWindows;
+  FakePc noWindows, noSystem;
   noWindows.windows.reset();
-  noWindows.files.insert("C:\\WINDOWS\\SYSTEM\\freecell.exe");
-  EXPECT_EQ(nuvari::SearchFreeCell(noWindows.Queries()), "");
-  EXPECT_TRUE(noWindows.asked.empty());
-
-  FakePc noSystem;
   noSystem.system.reset();
-  noSystem.files.insert("C:\\WINDOWS\\SYSTEM32\\freecell.exe");
-  EXPECT_EQ(nuvari::SearchFreeCell(noSystem.Queries()), "");
-  EXPECT_EQ(noSystem.asked.size(), 1u);
+  for (FakePc* pc : {&noWindows, &noSystem}) {
+    pc->files = {"C:\\WINDOWS\\SYSTEM\\freecell.exe", "C:\\WINDOWS\\SYSTEM32\\freecell.exe"};
+    EXPECT_EQ(nuvari::SearchFreeCell(pc->Queries()), "");
+  }
+  EXPECT_TRUE(noWindows.asked.empty());
+  EXPECT_EQ(noSystem.asked, std::vector<std::string>{"C:\\WINDOWS\\freecell.exe"});
 }
 
 TEST(PathExistsInFreeCellFolders, PathItselfThenTheThreeFolders) {
@@ -65,10 +64,10 @@ TEST(PathExistsInFreeCellFolders, PathItselfThenTheThreeFolders) {
 }
 
 TEST(NamesFreeCell, ContainsTheFileNameInAnyCaseOfItsSingleByteLetters) {
-  EXPECT_TRUE(nuvari::NamesFreeCell("freecell.exe"));
-  EXPECT_TRUE(nuvari::NamesFreeCell("\"C:\\ゲーム\\FreeCell.EXE\" /x=3"));
-  EXPECT_FALSE(nuvari::NamesFreeCell("C:\\WINDOWS\\notepad.exe freecell"));
-  EXPECT_FALSE(nuvari::NamesFreeCell(""));
+  std::vector<bool> names;
   // "ｆｒｅｅｃｅｌｌ" in full-width letters is not the file name.
-  EXPECT_FALSE(nuvari::NamesFreeCell("ｆｒｅｅｃｅｌｌ.exe"));
+  for (const char* path : {"freecell.exe", "\"C:\\ゲーム\\FreeCell.EXE\" /x=3", "C:\\WINDOWS\\notepad.exe freecell", "",
+                           "ｆｒｅｅｃｅｌｌ.exe"})
+    names.push_back(nuvari::NamesFreeCell(path));
+  EXPECT_EQ(names, (std::vector<bool>{true, true, false, false, false}));
 }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <map>
+#include <utility>
 
 using nuvari::FormatStoredRect;
 using nuvari::NumberOrDefault;
@@ -55,8 +56,7 @@ TEST(StoredRect, CornerIsLeftFromTheStartAndTopFromTheSixthCharacter) {
   };
   for (const auto& row : rows) {
     const StoredPoint corner = StoredRectCorner(row.text);
-    EXPECT_EQ(corner.x, row.corner.x) << "row at line " << row.line;
-    EXPECT_EQ(corner.y, row.corner.y) << "row at line " << row.line;
+    EXPECT_EQ(std::pair(corner.x, corner.y), std::pair(row.corner.x, row.corner.y)) << "row at line " << row.line;
   }
 }
 

@@ -3,41 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 using nuvari::FormatInt;
 using nuvari::ParseLeadingInt;
 using nuvari::ParseWholeInt;
 
+// Beyond thirty-two bits the number saturates.
 TEST(ParseLeadingInt, StoredTextForms) {
   struct Row { const char* text; int expected; } rows[] = {
       {"abc", 0}, {"", 0}, {"  12abc", 12}, {"-5", -5}, {"+7", 7}, {"\t 42", 42},
       {"0010 0020", 10}, {"- 5", 0}, {"007", 7}, {"12 34", 12},
+      {"2147483647", INT_MAX}, {"2147483648", INT_MAX}, {"99999999999999999999999", INT_MAX},
+      {"-2147483648", INT_MIN}, {"-2147483649", INT_MIN}, {"-99999999999999999999999x", INT_MIN},
   };
   for (const Row& row : rows) EXPECT_EQ(ParseLeadingInt(row.text), row.expected) << "text: '" << row.text << "'";
 }
 
-TEST(ParseLeadingInt, SaturatesBeyondThirtyTwoBits) {
-  EXPECT_EQ(ParseLeadingInt("2147483647"), INT_MAX);
-  EXPECT_EQ(ParseLeadingInt("2147483648"), INT_MAX);
-  EXPECT_EQ(ParseLeadingInt("99999999999999999999999"), INT_MAX);
-  EXPECT_EQ(ParseLeadingInt("-2147483648"), INT_MIN);
-  EXPECT_EQ(ParseLeadingInt("-2147483649"), INT_MIN);
-  EXPECT_EQ(ParseLeadingInt("-99999999999999999999999x"), INT_MIN);
-}
-
+// Full-width digits are not digits; a whole number too large saturates.
 TEST(ParseWholeInt, AcceptsOnlyAWholeNumberWithBlanksAround) {
-  EXPECT_EQ(ParseWholeInt("12"), 12);
-  EXPECT_EQ(ParseWholeInt(" \t-3 \t"), -3);
-  EXPECT_EQ(ParseWholeInt("+100"), 100);
-  EXPECT_FALSE(ParseWholeInt(""));
-  EXPECT_FALSE(ParseWholeInt("   "));
-  EXPECT_FALSE(ParseWholeInt("12a"));
-  EXPECT_FALSE(ParseWholeInt("1 2"));
-  EXPECT_FALSE(ParseWholeInt("-"));
-  EXPECT_FALSE(ParseWholeInt("１２"));  // full-width digits are not digits
-  EXPECT_EQ(ParseWholeInt("99999999999"), INT_MAX);  // a whole number, only too large
-  EXPECT_EQ(ParseWholeInt(" -99999999999 "), INT_MIN);
-  EXPECT_EQ(ParseWholeInt("-2147483648"), INT_MIN);
+  const struct { const char* text; std::optional<int> expected; } rows[] = {
+      {"12", 12}, {" \t-3 \t", -3}, {"+100", 100}, {"", {}}, {"   ", {}}, {"12a", {}}, {"1 2", {}}, {"-", {}},
+      {"１２", {}}, {"99999999999", INT_MAX}, {" -99999999999 ", INT_MIN}, {"-2147483648", INT_MIN},
+  };
+  for (const auto& row : rows) EXPECT_EQ(ParseWholeInt(row.text), row.expected) << "text: '" << row.text << "'";
 }
 
 TEST(FormatInt, SignedDecimalWithoutPadding) {
