@@ -5,11 +5,15 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "EnvironmentReader.h"
 
 namespace {
+
+using Strings = std::vector<std::string>;
 
 std::string SectionText(std::initializer_list<std::string> lines) {
   std::string text;
@@ -19,19 +23,15 @@ std::string SectionText(std::initializer_list<std::string> lines) {
 
 ProfileSection Section(std::initializer_list<std::string> lines) { return ProfileSection(SectionText(lines)); }
 
-TEST(ProfileSection, FirstOfEqualNamesWinsWhateverTheirCase) {
-  const ProfileSection section = Section({"DUP=1", "Dup=2", "dup=3", "Path=a", "path=b", "PATH=c"});
-  EXPECT_EQ(section.Find("dup"), "1");
-  EXPECT_EQ(section.Find("pAtH"), "a");
-  EXPECT_EQ(section.Size(), 2u);
-}
-
-TEST(ProfileSection, DoubleByteNamesCompareExactly) {
-  // 83 41 (ア) and 83 61 (ャ) differ only in a trail byte that looks like a letter.
-  const ProfileSection section = Section({"\x83\x41=1", "\x83\x61=2", "表A=3"});
-  EXPECT_EQ(section.Find("\x83\x41"), "1");
-  EXPECT_EQ(section.Find("\x83\x61"), "2");
-  EXPECT_EQ(section.Find("表a"), "3");
+// The first of equal names wins whatever their case; double-byte names compare exactly: 83 41 (ア)
+// and 83 61 (ャ) differ only in a trail byte that looks like a letter.
+TEST(ProfileSection, NamesCompareWithoutCaseButDoubleByteOnesExactly) {
+  const ProfileSection section =
+      Section({"DUP=1", "Dup=2", "dup=3", "Path=a", "path=b", "PATH=c", "\x83\x41=4", "\x83\x61=5", "表A=6"});
+  EXPECT_EQ(section.Size(), 5u);
+  EXPECT_EQ((std::vector{section.Find("dup"), section.Find("pAtH"), section.Find("\x83\x41"), section.Find("\x83\x61"),
+                         section.Find("表a")}),
+            (std::vector<std::optional<std::string>>{"1", "a", "4", "5", "6"}));
 }
 
 TEST(ProfileSection, BlanksAndOnePairOfQuotesAreStripped) {
@@ -52,24 +52,18 @@ TEST(ProfileSection, BlanksAndOnePairOfQuotesAreStripped) {
 
 TEST(ProfileSection, LinesWithoutANameOrAnEqualsSignAreNoEntries) {
   const ProfileSection section = Section({"NoEq", "=novalue", "  =x", "Empty="});
-  EXPECT_EQ(section.Find("NoEq"), std::nullopt);
-  EXPECT_EQ(section.Find(""), std::nullopt);
-  EXPECT_EQ(section.Find("Empty"), "");
-  EXPECT_EQ(section.Text("Missing", "default"), "default");
-  EXPECT_EQ(section.Text("Empty", "default"), "");
+  EXPECT_EQ((std::vector{section.Find("NoEq"), section.Find(""), section.Find("Empty")}),
+            (std::vector<std::optional<std::string>>{std::nullopt, std::nullopt, ""}));
+  EXPECT_EQ((Strings{section.Text("Missing", "default"), section.Text("Empty", "default")}), (Strings{"default", ""}));
 }
 
 TEST(ProfileSection, NumbersAreLeadingSignedDecimals) {
   const ProfileSection section =
       Section({"a=12abc", "b= -5", "c=abc", "d=0x10", "e=99999999999", "f=", "g=\"7\""});
-  EXPECT_EQ(section.Int("a", 9), 12);
-  EXPECT_EQ(section.Int("b", 9), -5);
-  EXPECT_EQ(section.Int("c", 9), 0);
-  EXPECT_EQ(section.Int("d", 9), 0);
-  EXPECT_EQ(section.Int("e", 9), INT32_MAX);
-  EXPECT_EQ(section.Int("f", 9), 9) << "an empty value takes the default, as the platform's integer read does";
-  EXPECT_EQ(section.Int("g", 9), 7);
-  EXPECT_EQ(section.Int("missing", 9), 9);
+  std::vector<std::int32_t> numbers;
+  for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "missing"}) numbers.push_back(section.Int(name, 9));
+  // f: an empty value takes the default, as the platform's integer read does.
+  EXPECT_EQ(numbers, (std::vector<std::int32_t>{12, -5, 0, 0, INT32_MAX, 9, 7, 9}));
 }
 
 // Mended: a section short enough to live inside its string object lost its entries when it was
@@ -101,6 +95,8 @@ TEST(ReadEnvironment, PendingListEndsAtItsFirstGapAndMayHoldAHundredEntries) {
   ASSERT_TRUE(Read(record, {"Path=x", "IdleRow=0", "AutoExit=1", "pending0=5", "PENDING1=-7", "Pending01=8",
                             "Pending3=9"}));
   EXPECT_EQ(record.Pending, (std::vector<std::int32_t>{5, -7})) << "Pending01 is not Pending1's name";
+  ASSERT_TRUE(Read(record, {"Path=x", "IdleRow=0", "AutoExit=1", "Pending2=5", "Pending1=-7", "Pending0=8"}));
+  EXPECT_EQ(record.Pending, (std::vector<std::int32_t>{8, -7, 5})) << "in the order of the names";
 
   std::string lines = SectionText({"Path=x", "IdleRow=0", "AutoExit=1"});
   for (int i = 0; i < 100; ++i) lines += "Pending" + std::to_string(i) + "=" + std::to_string(i + 1) + '\0';
@@ -120,8 +116,9 @@ TEST(ReadEnvironment, GameNoBecomesTheNearestDeal) {
   const struct {
     const char* line;
     std::int32_t gameNo;
-  } rows[] = {{"GameNo=0", 1}, {"GameNo=-5", 1}, {"GameNo=abc", 1}, {"GameNo=40000", 32000}, {"Other=1", 1},
-              {"GameNo=617", 617}};
+  } rows[] = {{"GameNo=0", 1},         {"GameNo=-5", 1},         {"GameNo=  -5", 1},      {"GameNo=abc", 1},
+              {"GameNo=12abc", 12},    {"GameNo=40000", 32000},  {"Other=1", 1},          {"GameNo=", 1},
+              {"GameNo=+31999", 31999}, {"GameNo=617", 617}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
     EnvironmentRecord record;

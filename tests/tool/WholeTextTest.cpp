@@ -9,29 +9,22 @@
 namespace {
 
 // Behaves like Wine's GetPrivateProfileStringA: copies size - 1 bytes when the value is longer,
-// whatever character the cut falls into, and counts the calls.
+// whatever character the cut falls into, and counts the calls. With `byCharacter`, like a reader
+// that never cuts inside a double-byte character: it stops one byte early instead.
 struct CuttingReader {
   std::string value;
+  bool byCharacter = false;
   int calls = 0;
   std::size_t operator()(char* buffer, std::size_t size) {
     ++calls;
-    const std::size_t length = value.size() < size - 1 ? value.size() : size - 1;
-    std::memcpy(buffer, value.data(), length);
-    buffer[length] = '\0';
-    return length;
-  }
-};
-
-// Like a reader that never cuts inside a double-byte character: stops one byte early instead.
-struct CharacterReader {
-  std::string value;
-  std::size_t operator()(char* buffer, std::size_t size) {
-    std::size_t length = 0;
-    while (length < value.size()) {
-      const bool lead = static_cast<unsigned char>(value[length]) >= 0x81;
-      const std::size_t width = lead ? 2 : 1;
-      if (length + width > size - 1) break;
-      length += width;
+    std::size_t length = value.size() < size - 1 ? value.size() : size - 1;
+    if (byCharacter) {
+      length = 0;
+      while (length < value.size()) {
+        const std::size_t width = static_cast<unsigned char>(value[length]) >= 0x81 ? 2 : 1;
+        if (length + width > size - 1) break;
+        length += width;
+      }
     }
     std::memcpy(buffer, value.data(), length);
     buffer[length] = '\0';
@@ -45,18 +38,12 @@ std::string DoubleByteText(std::size_t prefix, int characters) {
   return text;
 }
 
-TEST(WholeText, ShortValueNeedsOneRead) {
-  CuttingReader reader{"freecell.exe"};
-  EXPECT_EQ(ReadWholeText(std::ref(reader)), "freecell.exe");
-  EXPECT_EQ(reader.calls, 1);
-}
-
-TEST(WholeText, EmptyValue) {
-  CuttingReader reader{""};
-  EXPECT_EQ(ReadWholeText(std::ref(reader)), "");
-}
-
-TEST(WholeText, ValuesAroundTheFirstBufferSizeAreWhole) {
+TEST(WholeText, ShortValuesNeedOneReadAndValuesAroundTheFirstBufferSizeAreWhole) {
+  for (const char* value : {"", "freecell.exe"}) {
+    CuttingReader reader{value};
+    EXPECT_EQ(ReadWholeText(std::ref(reader)), value);
+    EXPECT_EQ(reader.calls, 1);
+  }
   for (std::size_t length = 250; length <= 260; ++length) {
     SCOPED_TRACE(length);
     CuttingReader reader{std::string(length, 'x')};
@@ -69,7 +56,7 @@ TEST(WholeText, CutInsideADoubleByteCharacterIsNeverTaken) {
     SCOPED_TRACE(prefix);
     CuttingReader cutting{DoubleByteText(prefix, 10)};
     EXPECT_EQ(ReadWholeText(std::ref(cutting)), cutting.value);
-    CharacterReader stopping{DoubleByteText(prefix, 10)};
+    CuttingReader stopping{DoubleByteText(prefix, 10), true};
     EXPECT_EQ(ReadWholeText(std::ref(stopping)), stopping.value);
   }
 }
