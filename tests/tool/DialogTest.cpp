@@ -3,42 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <thread>
 
 #include "AboutDlg.h"
-#include "FileDialogDriver.h"
 #include "ToolFixture.h"
-#include "WindowSearch.h"
 
 namespace tooltest {
 namespace {
 
 constexpr DWORD kWaitMs = 10000;
 
-struct DialogFacts {
-  bool found = false;
-  LONG style = 0;
-  LONG exStyle = 0;
-  std::vector<std::string> buttons;
-  HICON bigIcon = nullptr;
-  HICON smallIcon = nullptr;
-  HICON dragIcon = nullptr;
-  UINT lastMenuId = 0;
-  std::string lastMenuText;
-  UINT separatorState = 0;
-  BOOL updatePending = TRUE;
-  std::string aboutText;
-  bool aboutClosed = false;
-};
-
 class KitDialogTest : public ToolTest {
  protected:
-  // Runs the main dialog; `act` gets its window on the helper thread and must close it.
+  // Runs the main dialog; `act` gets its window on the helper thread (where it may assert) and
+  // must close it.
   INT_PTR RunDialog(const std::function<void(HWND)>& act) {
     std::thread helper([&] {
       HWND window = nuvari::test::WaitForTopLevel("Nuvari ﾂｰﾙ", nuvari::test::Match::Equals, kWaitMs,
                                                   GetCurrentProcessId());
       if (window) act(window);
+      else ADD_FAILURE() << "the dialog did not appear";
       // Whatever happened, the dialog must not outlive the test.
       if (window && !nuvari::test::WaitUntilGone(window, kWaitMs)) {
         m_forcedClose = true;
@@ -54,71 +37,47 @@ class KitDialogTest : public ToolTest {
 };
 
 TEST_F(KitDialogTest, MainDialogCarriesItsMenuItemIconsAndButtonsAndExitCloses) {
-  DialogFacts facts;
   const INT_PTR result = RunDialog([&](HWND window) {
-    facts.found = true;
-    facts.style = GetWindowLongA(window, GWL_STYLE);
-    facts.exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
+    std::vector<std::string> buttons;
     for (int id : {IDC_BUTTON_EXPORT, IDC_BUTTON_IMPORT, IDC_BUTTON_DELETE, IDOK})
-      facts.buttons.push_back(nuvari::test::WindowText(GetDlgItem(window, id)));
-    facts.bigIcon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_BIG, 0));
-    facts.smallIcon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
-    facts.dragIcon = reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0));
+      buttons.push_back(nuvari::test::WindowText(GetDlgItem(window, id)));
+    EXPECT_EQ(buttons, (std::vector<std::string>{"環境データを読み出す(&R)", "環境データを書き込む(&W)",
+                                                 "環境データを削除する(&D)", "終了(&X)"}));
+    EXPECT_NE(m_dialog->m_hIcon, nullptr);
+    EXPECT_EQ((std::vector{SendMessageA(window, WM_GETICON, ICON_BIG, 0), SendMessageA(window, WM_GETICON, ICON_SMALL, 0),
+                           SendMessageA(window, WM_QUERYDRAGICON, 0, 0)}),
+              std::vector(3, reinterpret_cast<LRESULT>(m_dialog->m_hIcon)));
     HMENU menu = GetSystemMenu(window, FALSE);
     const int count = GetMenuItemCount(menu);
-    facts.lastMenuId = GetMenuItemID(menu, count - 1);
     char text[128] = {};  // the item's text is short
     GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
-    facts.lastMenuText = text;
-    facts.separatorState = GetMenuState(menu, count - 2, MF_BYPOSITION);
+    EXPECT_EQ(std::pair(GetMenuItemID(menu, count - 1), std::string(text)),
+              std::pair(16u, std::string("ﾊﾞｰｼﾞｮﾝ情報(NuvariKit) (&A)...")));
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
     // Default painting validates the window: no WM_PAINT stays pending once it is idle.
-    facts.updatePending = !nuvari::test::PollUntil(kWaitMs, [&] { return !GetUpdateRect(window, nullptr, FALSE); });
+    EXPECT_TRUE(nuvari::test::PollUntil(kWaitMs, [&] { return !GetUpdateRect(window, nullptr, FALSE); }));
     PressButton(window, IDOK);
   });
-  ASSERT_TRUE(facts.found);
   EXPECT_EQ(result, IDOK) << "the exit button closes the dialog";
-  EXPECT_TRUE(facts.exStyle & WS_EX_APPWINDOW);
-  EXPECT_FALSE(facts.style & WS_MINIMIZEBOX);
-  EXPECT_FALSE(facts.style & WS_MAXIMIZEBOX);
-  EXPECT_TRUE(facts.style & WS_SYSMENU);
-  EXPECT_EQ(facts.buttons, (std::vector<std::string>{"環境データを読み出す(&R)", "環境データを書き込む(&W)",
-                                                     "環境データを削除する(&D)", "終了(&X)"}));
-  EXPECT_EQ(facts.bigIcon, m_dialog->m_hIcon);
-  EXPECT_EQ(facts.smallIcon, m_dialog->m_hIcon);
-  EXPECT_EQ(facts.dragIcon, m_dialog->m_hIcon);
-  EXPECT_NE(m_dialog->m_hIcon, nullptr);
-  EXPECT_EQ(facts.lastMenuId, 16u);
-  EXPECT_EQ(facts.lastMenuText, "ﾊﾞｰｼﾞｮﾝ情報(NuvariKit) (&A)...");
-  EXPECT_TRUE(facts.separatorState & MF_SEPARATOR);
-  EXPECT_FALSE(facts.updatePending);
 }
 
 TEST_F(KitDialogTest, VersionItemOpensTheVersionBox) {
-  DialogFacts facts;
   const INT_PTR result = RunDialog([&](HWND window) {
     // The system may set the low four bits of a system command: they do not count.
     PostMessageA(window, WM_SYSCOMMAND, 16 | 3, 0);
     HWND about = nuvari::test::WaitForTopLevel("ﾊﾞｰｼﾞｮﾝ情報 （NuvariKit）", nuvari::test::Match::Equals, kWaitMs,
                                                GetCurrentProcessId());
+    EXPECT_NE(about, nullptr);
     if (!about) return PressButton(window, IDCANCEL);
-    facts.aboutText = nuvari::test::WindowText(GetDlgItem(about, IDC_ABOUT_TEXT));
+    EXPECT_EQ(nuvari::test::WindowText(GetDlgItem(about, IDC_ABOUT_TEXT)), "Nuvari ﾂｰﾙ Version 2.0");
     PressButton(about, IDOK);
-    facts.aboutClosed = nuvari::test::WaitUntilGone(about, kWaitMs);
-    facts.found = IsWindowVisible(window);
+    EXPECT_TRUE(nuvari::test::WaitUntilGone(about, kWaitMs));
+    EXPECT_TRUE(IsWindowVisible(window)) << "the main dialog stays when the version box closes";
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   });
-  EXPECT_EQ(facts.aboutText, "Nuvari ﾂｰﾙ Version 2.0");
-  EXPECT_TRUE(facts.aboutClosed);
-  EXPECT_TRUE(facts.found) << "the main dialog stays when the version box closes";
   EXPECT_EQ(result, IDCANCEL) << "the system menu's close command closes the dialog as usual";
-}
-
-TEST_F(KitDialogTest, EscClosesTheDialog) {
-  const INT_PTR result = RunDialog([](HWND window) {
-    HWND focused = GetDlgItem(window, IDC_BUTTON_EXPORT);
-    PostMessageA(focused, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-  });
-  EXPECT_EQ(result, IDCANCEL);
 }
 
 // Mended: a file of 200,000 pending entries kept the dialog from answering for minutes.
@@ -131,35 +90,25 @@ TEST_F(KitDialogTest, ALargeFileIsReadWhileTheDialogAnswersWithItsButtonsOff) {
     big += "Pending" + std::to_string(i) + "=" + std::to_string(i % 32000 + 1) + "\r\n";
   WriteFileBytes(FilePath("big.ini"), big);
   FileDialogAnswerer answerer({FilePath("big.ini"), ""});
-  struct {
-    bool sawBusy = false;
-    bool answeredWhileBusy = false;
-    bool buttonsOffWhileBusy = true;
-    bool stayedOpen = false;
-  } seen;
   const INT_PTR result = RunDialog([&](HWND window) {
     PressButton(window, IDC_BUTTON_IMPORT);
     HWND import = GetDlgItem(window, IDC_BUTTON_IMPORT);
-    seen.sawBusy = nuvari::test::PollUntil(kWaitMs, [&] { return !IsWindowEnabled(import); }, 2);
-    if (seen.sawBusy) {
+    const bool sawBusy = nuvari::test::PollUntil(kWaitMs, [&] { return !IsWindowEnabled(import); }, 2);
+    EXPECT_TRUE(sawBusy);
+    if (sawBusy) {
       // Closing is not possible meanwhile, however it is asked for.
       PressButton(window, IDOK);
       PressButton(window, IDCANCEL);
       DWORD_PTR ignored = 0;
-      seen.answeredWhileBusy =
-          SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored) != 0 && !IsWindowEnabled(import);
-      for (int id : {IDC_BUTTON_EXPORT, IDC_BUTTON_DELETE, IDOK})
-        seen.buttonsOffWhileBusy = seen.buttonsOffWhileBusy && !IsWindowEnabled(GetDlgItem(window, id));
+      EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored), 0) << "answers";
+      for (int id : {IDC_BUTTON_IMPORT, IDC_BUTTON_EXPORT, IDC_BUTTON_DELETE, IDOK})
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, id))) << id;
     }
     answerer.Finish();
-    seen.stayedOpen = IsWindowVisible(window) && IsWindowEnabled(import);
-    PressButton(window, IDCANCEL);
+    EXPECT_TRUE(IsWindowVisible(window) && IsWindowEnabled(import)) << "stays open";
+    PostMessageA(GetDlgItem(window, IDC_BUTTON_EXPORT), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
   });
-  EXPECT_TRUE(seen.sawBusy);
-  EXPECT_TRUE(seen.answeredWhileBusy);
-  EXPECT_TRUE(seen.buttonsOffWhileBusy);
-  EXPECT_TRUE(seen.stayedOpen);
-  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(result, IDCANCEL) << "Esc closes the dialog once the file is refused";
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"指定されたファイルは、Nuvariの環境ファイルではありません。\n"
                                                  "もう一度ファイルを指定してください。"});
   EXPECT_EQ(DescribeKey(kFreeCellKey), before) << "a refused file changes nothing";

@@ -51,18 +51,15 @@ TEST_F(EnvironmentFileTest, MinimalFileGivesEveryDefault) {
   PutFreeCellInto(SystemFolder());  // an existing path is kept as written
   ASSERT_TRUE(LoadText("[FreeCell]\r\nPath=" + FilePath("windows\\system\\freecell.exe") +
                        "\r\nIdleRow=2\r\nAutoExit=0\r\n"));
-  EXPECT_EQ(Record().Path, FilePath("windows\\system\\freecell.exe"));
-  EXPECT_TRUE(Record().Pending.empty());
-  EXPECT_EQ(Record().Rect, "0010 0010 0550 0500");
-  EXPECT_EQ(RecordNumbers(Record()), (std::vector<int>{1, 0, 0, 2, 0, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, -1, -1, -1}));
+  EXPECT_EQ(Whole(Record()), WholeRecord(FilePath("windows\\system\\freecell.exe"),
+                                         {1, 0, 0, 2, 0, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, -1, -1, -1}, {},
+                                         "0010 0010 0550 0500"));
   EXPECT_TRUE(m_boxes.boxes.empty());
 }
 
 TEST_F(EnvironmentFileTest, OnTheNtFamilyQuickAndDblclickAreNotRead) {
-  UseFamily(WindowsFamily::WindowsNT);
   ASSERT_TRUE(LoadText(MinimalFile("x") + "[FreeCellData]\r\nquick=1\r\ndblclick=1\r\n"));
-  EXPECT_EQ(Record().quick, 0x7777);
-  EXPECT_EQ(Record().dblclick, 0x7777);
+  EXPECT_EQ(std::pair(Record().quick, Record().dblclick), std::pair(k7, k7));
 }
 
 TEST_F(EnvironmentFileTest, FilesThatAreNoEnvironmentFilesAreRefused) {
@@ -86,32 +83,6 @@ TEST_F(EnvironmentFileTest, FilesThatAreNoEnvironmentFilesAreRefused) {
   m_dialog->m_record = kSentinels;
   EXPECT_FALSE(m_dialog->LoadEnvironmentFile(FilePath("missing.ini")));
   EXPECT_TRUE(m_boxes.boxes.empty());
-}
-
-TEST_F(EnvironmentFileTest, PendingListEndsAtTheFirstGapOrEmptyValue) {
-  const std::string head = MinimalFile("x");
-  ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=0\r\nPending3=9\r\n"));
-  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5, 0}));
-  ASSERT_TRUE(LoadText(head + "Pending0=5\r\nPending1=\r\nPending2=9\r\n"));
-  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{5}));
-  ASSERT_TRUE(LoadText(head + "Pending2=5\r\nPending1=-7\r\nPending0=8\r\n"));
-  EXPECT_EQ(Record().Pending, (std::vector<std::int32_t>{8, -7, 5}));
-}
-
-// GameNo outside 1..32000 (letters read as 0) becomes the nearest deal, as the supervisor loads it.
-TEST_F(EnvironmentFileTest, GameNoForms) {
-  const struct {
-    const char* line;
-    std::int32_t expected;
-  } rows[] = {
-      {"GameNo=abc\r\n", 1}, {"GameNo=12abc\r\n", 12}, {"GameNo=  -5\r\n", 1},
-      {"GameNo=+31999\r\n", 31999}, {"", 1}, {"GameNo=\r\n", 1}, {"GameNo=99999\r\n", 32000},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.line);
-    ASSERT_TRUE(LoadText(MinimalFile("x") + row.line));
-    EXPECT_EQ(Record().GameNo, row.expected);
-  }
 }
 
 // The file read a section at a time must give what reading it key by key gave: names without
@@ -145,22 +116,11 @@ TEST_F(EnvironmentFileTest, WholeFileReadsAsItsKeysOneByOne) {
       "quick=-1\r\n"
       "[FreeCell]\r\n"
       "Top=55\r\n"));
-  const EnvironmentRecord& r = Record();
-  EXPECT_EQ(r.Path, "C:\\My Games\\freecell.exe");
-  EXPECT_EQ(r.GameNo, 42);
-  EXPECT_EQ(r.IdleRow, 1);
-  EXPECT_EQ(r.AutoExit, 0);
-  EXPECT_EQ(r.Top, 0) << "neither a comment nor a second [FreeCell] counts";
-  EXPECT_EQ(r.Left, 0);
-  EXPECT_EQ(r.Pending, (std::vector<std::int32_t>{5, 9}));
-  EXPECT_EQ(r.GameOverYourWinCnt, 0) << "a lone quote stays and reads as no number";
-  EXPECT_EQ(r.Rect, "0001 0002 0003 0004");
-  EXPECT_EQ(r.icon, 0) << "an empty number takes the default";
-  EXPECT_EQ(r.max, 0) << "decimal only";
-  EXPECT_EQ(r.tool, 1);
-  EXPECT_EQ(r.won, 12);
-  EXPECT_EQ(r.quick, -1);
-  EXPECT_EQ(r.dblclick, -1);
+  // Top: neither a comment nor a second [FreeCell] counts; GameOverYourWinCnt: a lone quote stays and
+  // reads as no number; icon: an empty number takes the default; max: decimal only.
+  EXPECT_EQ(Whole(Record()), WholeRecord("C:\\My Games\\freecell.exe",
+                                         {42, 0, 0, 1, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 12, -1, -1, -1}, {5, 9},
+                                         "0001 0002 0003 0004"));
 }
 
 // The rules above are the platform's: every text value agrees with GetPrivateProfileStringA.
@@ -234,14 +194,18 @@ TEST_F(EnvironmentFileTest, ExportWritesTheOptionsOnlyOnWindows95) {
     m_dialog->m_record = kSample;
     ASSERT_TRUE(m_dialog->SaveEnvironmentFile(path));
     EXPECT_EQ(ReadFileBytes(path), SampleFile(row.quick, row.dblclick));
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kReadOutText}));
-    EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_OK | MB_ICONINFORMATION));
-    EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+    EXPECT_EQ(Boxes(), (decltype(Boxes()){{kReadOutText, kInformation}}));
     EXPECT_FALSE(ReadFileBytes(path + ".new")) << "nothing left beside the file";
   }
+  // What the Windows 95 family exported reads back as the same record.
+  m_dialog->m_record = kSentinels;
+  ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("export2.ini")));
+  EXPECT_EQ(Whole(Record()), Whole(kSample));
 }
 
+// Neither the old file nor a stale fresh file of an interrupted export is mixed in.
 TEST_F(EnvironmentFileTest, ExportReplacesTheOldFileWholly) {
+  WriteFileBytes(FilePath("old.ini.new"), "[Stale]\r\nx=1\r\n[FreeCell]\r\nPending7=1\r\n");
   WriteFileBytes(FilePath("old.ini"),
                  "; a comment\r\n[Mine]\r\nkeep=1\r\n[FreeCell]\r\nExtra=1\r\nPending0=1\r\nPending1=2\r\nPending2=3\r\n"
                  "Pending3=4\r\nPending4=5\r\nPath=old\r\n");
@@ -256,53 +220,32 @@ TEST_F(EnvironmentFileTest, ExportReplacesTheOldFileWholly) {
   EXPECT_NE(written.find("GameOverYourWinCnt=10\r\nPending0=4\r\n[Window size]"), std::string::npos) << written;
 }
 
-TEST_F(EnvironmentFileTest, ExportedFileReadsBackAsTheSameRecord) {
-  UseFamily(WindowsFamily::Windows95);
-  m_dialog->m_record = kSample;
-  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("trip.ini")));
-  m_dialog->m_record = kSentinels;
-  ASSERT_TRUE(m_dialog->LoadEnvironmentFile(FilePath("trip.ini")));
-  EXPECT_EQ(Record().Path, kSample.Path);
-  EXPECT_EQ(Record().Pending, kSample.Pending);
-  EXPECT_EQ(Record().Rect, kSample.Rect);
-  EXPECT_EQ(RecordNumbers(Record()), RecordNumbers(kSample));
-}
-
-// Mended: a file that cannot be written was still reported as read out.
-TEST_F(EnvironmentFileTest, ExportIntoAMissingFolderIsReportedAsFailed) {
-  m_dialog->m_record = kSample;
-  const std::string path = FilePath("no such folder\\env.ini");
-  EXPECT_FALSE(m_dialog->SaveEnvironmentFile(path));
-  ASSERT_EQ(m_boxes.boxes.size(), 1u);
-  EXPECT_EQ(m_boxes.boxes[0].text,
-            "環境ファイルを書き込めませんでした。\n\n" + path + "\n\n書き込み先を確認してください。");
-  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
-  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
-}
-
-// Mended: the old file was deleted before the new one was known to be writable.
-TEST_F(EnvironmentFileTest, FailedExportLeavesTheOldFileAsItWas) {
+// Mended: a file that cannot be written was still reported as read out; the old file was deleted
+// before the new one was known to be writable.
+TEST_F(EnvironmentFileTest, FailedExportIsReportedAndLeavesTheOldFileAsItWas) {
   const std::string old = MinimalFile("mine") + "Pending0=77\r\n";
   WriteFileBytes(FilePath("old.ini"), old);
   // The fresh file cannot come into being where a folder of its name stands.
   CreateDirectoryA(FilePath("old.ini.new").c_str(), nullptr);
-  m_dialog->m_record = kSample;
-  EXPECT_FALSE(m_dialog->SaveEnvironmentFile(FilePath("old.ini")));
+  for (const std::string& path : {FilePath("no such folder\\env.ini"), FilePath("old.ini")}) {
+    SCOPED_TRACE(path);
+    m_boxes.boxes.clear();
+    m_dialog->m_record = kSample;
+    EXPECT_FALSE(m_dialog->SaveEnvironmentFile(path));
+    EXPECT_EQ(Boxes(), (decltype(Boxes()){
+                           {"環境ファイルを書き込めませんでした。\n\n" + path + "\n\n書き込み先を確認してください。", kWarning}}));
+  }
   EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), old);
-  ASSERT_EQ(m_boxes.boxes.size(), 1u);
-  EXPECT_NE(m_boxes.boxes[0].text.find("環境ファイルを書き込めませんでした。"), std::string::npos);
 }
 
-TEST_F(EnvironmentFileTest, StaleFreshFileOfAnInterruptedExportIsNotMixedIn) {
-  WriteFileBytes(FilePath("env.ini.new"), "[Stale]\r\nx=1\r\n[FreeCell]\r\nPending7=1\r\n");
-  m_dialog->m_record = kSample;
-  ASSERT_TRUE(m_dialog->SaveEnvironmentFile(FilePath("env.ini")));
-  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), SampleFile("-1", "-1"));
-}
-
-// Where a file cannot be replaced in one step (the Windows 95 family), the old one steps aside.
-TEST_F(EnvironmentFileTest, StepwiseReplacementPutsTheFreshFileInPlace) {
+// Where a file cannot be replaced in one step (the Windows 95 family), the old one steps aside; a
+// replacement that cannot finish keeps the old file.
+TEST_F(EnvironmentFileTest, StepwiseReplacementPutsTheFreshFileInPlaceOrKeepsTheOld) {
   WriteFileBytes(FilePath("env.ini"), "old");
+  EXPECT_FALSE(ReplaceStepwise(FilePath("missing.ini.new"), FilePath("env.ini")));
+  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), "old");
+  EXPECT_FALSE(ReadFileBytes(FilePath("env.ini.old")));
+
   WriteFileBytes(FilePath("env.ini.new"), "fresh");
   EXPECT_TRUE(ReplaceStepwise(FilePath("env.ini.new"), FilePath("env.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), "fresh");
@@ -312,13 +255,6 @@ TEST_F(EnvironmentFileTest, StepwiseReplacementPutsTheFreshFileInPlace) {
   WriteFileBytes(FilePath("first.ini.new"), "fresh");
   EXPECT_TRUE(ReplaceStepwise(FilePath("first.ini.new"), FilePath("first.ini")));
   EXPECT_EQ(ReadFileBytes(FilePath("first.ini")), "fresh");
-}
-
-TEST_F(EnvironmentFileTest, StepwiseReplacementThatCannotFinishKeepsTheOldFile) {
-  WriteFileBytes(FilePath("env.ini"), "old");
-  EXPECT_FALSE(ReplaceStepwise(FilePath("missing.ini.new"), FilePath("env.ini")));
-  EXPECT_EQ(ReadFileBytes(FilePath("env.ini")), "old");
-  EXPECT_FALSE(ReadFileBytes(FilePath("env.ini.old")));
 }
 
 }  // namespace

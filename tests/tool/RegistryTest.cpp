@@ -1,8 +1,13 @@
 // The supervisor's registry keys as the tool reads, rewrites and deletes them, with the window
 // question of the import and the refusals while the supervisor runs.
+#include <windows.h>
+
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
-#include "FileDialogDriver.h"
+#include <memory>
+
 #include "Handles.h"
 #include "SettingsStore.h"
 #include "TitledWindow.h"
@@ -12,7 +17,6 @@ namespace tooltest {
 namespace {
 
 using namespace nuvari::test;
-using Values = std::vector<std::string>;
 
 // The session these tests start from: five pending deals.
 void StoreSupervisorSession() { tooltest::StoreSupervisorSession("C:\\WINDOWS\\freecell.exe", "250", 5, 100); }
@@ -23,21 +27,42 @@ const EnvironmentRecord kFromFile{.Path = "freecell.exe", .GameNo = 7, .Top = 1,
 
 // A plain window with the supervisor's exact title, as the running supervisor's main window.
 using SupervisorWindow = nuvari::test::TitledWindow;
+// The import's and the export's file dialogs as they open.
+const SeenFileDialog kIniDialog{"*.ini", "環境ファイル(*.ini)"};
 
 class KitRegistryTest : public ToolTest {};
 
-TEST_F(KitRegistryTest, FreshUserReadsDefaultsAndGetsEmptyKeys) {
-  PutFreeCellInto(WindowsFolder());
-  m_dialog->LoadFromRegistry();
-  const EnvironmentRecord& r = m_dialog->m_record;
-  EXPECT_EQ(r.Path, "freecell.exe");
-  EXPECT_EQ(std::vector<int>({r.GameNo, r.Top, r.Left, r.IdleRow, r.AutoExit, r.GameOverYourWin, r.GameOverYourWinCnt,
-                              r.icon, r.max, r.tool, r.status}),
-            std::vector<int>({1, 0, 0, 0, 1, 0, 1, 0, 0, 1, 1}));
-  EXPECT_TRUE(r.Pending.empty());
-  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
-  EXPECT_EQ(DescribeKey(kFreeCellKey), Values{});
-  EXPECT_EQ(DescribeKey(kWindowSizeKey), Values{});
+// A fresh user reads the defaults (the found FreeCell, else no path) and gets empty keys; a stored
+// path is taken unchecked, and empty values take their defaults.
+TEST_F(KitRegistryTest, LoadTakesTheStoredValuesAndDefaultsForTheRest) {
+  const std::vector<int> defaults{1, 0, 0, 0, 1, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, -1, -1, -1};
+  std::vector<int> stored = defaults;
+  stored[1] = 12;
+  const struct {
+    int line;
+    bool freeCell;
+    bool storedValues;
+    WholeRecord record;
+  } rows[] = {
+      {__LINE__, false, false, {"", defaults, {}, "0010 0010 0550 0500"}},
+      {__LINE__, true, false, {"freecell.exe", defaults, {}, "0010 0010 0550 0500"}},
+      {__LINE__, true, true, {"D:\\nowhere.exe", stored, {3, 0}, "0010 0010 0550 0500"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    DeleteRegistryTree(RegistryScope::kMakerKey);
+    if (row.freeCell) PutFreeCellInto(WindowsFolder());
+    if (row.storedValues) {
+      WriteRegistryTexts(kFreeCellKey, {{"Path", "D:\\nowhere.exe"}, {"GameNo", ""}, {"AutoExit", ""},
+                                        {"Top", "12abc"}, {"Pending0", "3"}, {"Pending1", "0"}, {"Pending3", "5"}});
+      WriteRegistryText(kWindowSizeKey, "Rect", "");
+    }
+    m_dialog->LoadFromRegistry();
+    EXPECT_EQ(Whole(m_dialog->m_record), row.record);
+    if (!row.storedValues) {
+      EXPECT_EQ(std::pair(DescribeKey(kFreeCellKey), DescribeKey(kWindowSizeKey)), std::pair(Values{}, Values{}));
+    }
+  }
 }
 
 // The registry layer both programs share: every value comes back as written, in its type and text
@@ -62,71 +87,45 @@ TEST_F(KitRegistryTest, SettingsStoreRoundTripsEveryValueAndDefaultsWhatItCannot
 
   WriteRegistryDword(kFreeCellKey, "GameNo", 0);  // four zero bytes: an empty text
   WriteRegistryText(kFreeCellKey, "AutoExit", "");
-  nuvari::test::DeleteRegistryTree(kWindowSizeKey);  // icon, max and status missing
+  DeleteRegistryTree(kWindowSizeKey);  // icon, max and status missing
   WriteRegistryDword(kWindowSizeKey, "Rect", 0);
   WriteRegistryText(kWindowSizeKey, "tool", "0000 0000");  // longer than the four bytes a flag reads
-  const nuvari::SettingsValues read = store.ReadSettings();
-  EXPECT_EQ(read.gameNo, 1);
-  EXPECT_EQ(read.autoExit, 1);
-  EXPECT_EQ(read.top, -7);
+  nuvari::SettingsValues defaulted = settings;
+  defaulted.gameNo = 1;
+  defaulted.autoExit = 1;
+  EXPECT_EQ(store.ReadSettings(), defaulted);
   EXPECT_EQ(store.ReadPlacement(), (nuvari::PlacementValues{"0010 0010 0550 0500", 0, 0, 1, 1}));
 }
 
-TEST_F(KitRegistryTest, NoPathAndNoFreeCellGivesEmptyPath) {
-  m_dialog->LoadFromRegistry();
-  EXPECT_EQ(m_dialog->m_record.Path, "");
-}
-
-TEST_F(KitRegistryTest, StoredPathIsTakenUncheckedAndEmptyValuesTakeDefaults) {
-  PutFreeCellInto(WindowsFolder());
-  WriteRegistryTexts(kFreeCellKey, {{"Path", "D:\\nowhere.exe"}, {"GameNo", ""}, {"AutoExit", ""}, {"Top", "12abc"},
-                                    {"Pending0", "3"}, {"Pending1", "0"}, {"Pending3", "5"}});
-  WriteRegistryText(kWindowSizeKey, "Rect", "");
-  m_dialog->LoadFromRegistry();
-  const EnvironmentRecord& r = m_dialog->m_record;
-  EXPECT_EQ(r.Path, "D:\\nowhere.exe");
-  EXPECT_EQ(r.GameNo, 1);
-  EXPECT_EQ(r.AutoExit, 1);
-  EXPECT_EQ(r.Top, 12);
-  EXPECT_EQ(r.Rect, "0010 0010 0550 0500");
-  EXPECT_EQ(r.Pending, (std::vector<std::int32_t>{3, 0}));
-}
-
-// Three pending deals over the session's five: the whole key shows exactly three.
-TEST_F(KitRegistryTest, ImportWithYesWritesExactlyTheFilesValues) {
-  StoreSupervisorSession();
-  m_dialog->m_record = kFromFile;
-  m_boxes.answers = {IDYES};
-  m_dialog->SaveToRegistry();
-  EXPECT_EQ(DescribeKey(kFreeCellKey),
-            (Values{"AutoExit=1", "GameNo=7", "GameOverYourWin=0", "GameOverYourWinCnt=3", "IdleRow=2", "Left=2",
-                    "Path=freecell.exe", "Pending0=9", "Pending1=8", "Pending2=7", "Top=1"}));
-  EXPECT_EQ(DescribeKey(kWindowSizeKey),
-            (Values{"Rect=0001 0002 0003 0004", "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
-  ASSERT_EQ(m_boxes.boxes.size(), 2u);
-  EXPECT_EQ(m_boxes.boxes[0].text, kPlacesQuestion);
-  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2));
-  EXPECT_EQ(m_boxes.boxes[1].text, kWrittenText);
-  EXPECT_EQ(m_boxes.boxes[1].type, UINT(MB_OK | MB_ICONINFORMATION));
-}
-
-// Where the supervisor never ran, this PC's places are the defaults; the flags come from the file.
-TEST_F(KitRegistryTest, ImportWithNoKeepsThisPcsPlaces) {
-  struct Row { int line; bool supervisorRan; const char* top; const char* left; std::string rect; };
-  const Row rows[] = {{__LINE__, true, "33", "44", "0200 0150 0740 0640"},
-                      {__LINE__, false, "0", "0", "0010 0010 0550 0500"}};
-  for (const Row& row : rows) {
+// Yes writes exactly the file's values (three pending deals over the session's five); No keeps this
+// PC's places, the defaults where the supervisor never ran; the flags come from the file.
+TEST_F(KitRegistryTest, ImportWritesTheFilesValuesAndThePlacesAsAnswered) {
+  const struct {
+    int line;
+    bool supervisorRan;
+    int answer;
+    const char* top;
+    const char* left;
+    std::string rect;
+  } rows[] = {{__LINE__, true, IDYES, "1", "2", "0001 0002 0003 0004"},
+              {__LINE__, true, IDNO, "33", "44", "0200 0150 0740 0640"},
+              {__LINE__, false, IDNO, "0", "0", "0010 0010 0550 0500"}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
     DeleteRegistryTree(RegistryScope::kMakerKey);
     if (row.supervisorRan) StoreSupervisorSession();
+    m_boxes.boxes.clear();
     m_dialog->m_record = kFromFile;
-    m_boxes.answers = {IDNO};
+    m_boxes.answers = {row.answer};
     m_dialog->SaveToRegistry();
-    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Top"), row.top);
-    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Left"), row.left);
-    EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7");
+    EXPECT_EQ(DescribeKey(kFreeCellKey),
+              (Values{"AutoExit=1", "GameNo=7", "GameOverYourWin=0", "GameOverYourWinCnt=3", "IdleRow=2",
+                      std::string("Left=") + row.left, "Path=freecell.exe", "Pending0=9", "Pending1=8", "Pending2=7",
+                      std::string("Top=") + row.top}));
     EXPECT_EQ(DescribeKey(kWindowSizeKey),
               (Values{"Rect=" + row.rect, "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
+    EXPECT_EQ(Boxes(), (decltype(Boxes()){{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+                                         {kWrittenText, kInformation}}));
   }
 }
 
@@ -145,7 +144,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
-    nuvari::test::DeleteRegistryTree(nuvari::test::RegistryScope::kMakerKey);
+    DeleteRegistryTree(RegistryScope::kMakerKey);
     if (row.supervisorRan) StoreSupervisorSession();
     m_boxes.boxes.clear();
     m_boxes.answers = {row.answer, IDYES};
@@ -159,17 +158,17 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     m_dialog->m_record.Path = foreign;
     m_dialog->SaveToRegistry();
     m_boxes.onBox = nullptr;
-    ASSERT_EQ(m_boxes.boxes.size(), 3u);
-    EXPECT_EQ(m_boxes.boxes[0].text,
-              "環境ファイルの「フリーセルのパス」は、フリーセルではない可能性があります。\n\n" + foreign +
-                  "\n\nこのコマンド ラインは、次に「Nuvari」を起動したときに実行されます。\nこのまま書き込みますか？"
-                  "\n\n「いいえ」を押すと、このパソコンの「フリーセルのパス」はそのままで、ほかの環境データを書き込みます。");
-    EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2));
-    EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
+    EXPECT_EQ(Boxes(), (decltype(Boxes()){
+                           {"環境ファイルの「フリーセルのパス」は、フリーセルではない可能性があります。\n\n" + foreign +
+                                "\n\nこのコマンド ラインは、次に「Nuvari」を起動したときに実行されます。\n"
+                                "このまま書き込みますか？\n\n「いいえ」を押すと、このパソコンの「フリーセルのパス」は"
+                                "そのままで、ほかの環境データを書き込みます。",
+                            MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2},
+                           {kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+                           {kWrittenText, kInformation}}));
     EXPECT_TRUE(nothingWrittenWhileAsked);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), row.stored);
     EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "7") << "everything else comes from the file";
-    EXPECT_EQ(m_boxes.boxes[2].text, kWrittenText);
   }
 }
 
@@ -182,30 +181,23 @@ TEST_F(KitRegistryTest, ACommandLineNamingFreeCellInAnyCaseIsStoredWithoutTheQue
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "Path"), "\"D:\\Games\\FreeCell.EXE\" /x");
 }
 
-TEST_F(KitRegistryTest, DeleteRemovesTheSupervisorsKeysButNotTheMakers) {
+// No changes nothing; Yes removes the supervisor's keys but not the maker's others. A window whose
+// title is not exactly the supervisor's does not stop it.
+TEST_F(KitRegistryTest, DeleteCommandAsksFirstAndRemovesOnlyTheSupervisorsKeys) {
   StoreSupervisorSession();
   WriteRegistryText("Software\\Talvenko\\Other", "x", "1");
-  EXPECT_TRUE(m_dialog->DeleteRegistry());
-  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
-  EXPECT_TRUE(RegistryKeyExists("Software\\Talvenko\\Other"));
-  EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
-}
-
-TEST_F(KitRegistryTest, DeleteCommandAsksFirstAndNoChangesNothing) {
-  StoreSupervisorSession();
+  const SupervisorWindow other("Nuvari ﾂｰﾙ");
   const Values before = DescribeKey(kFreeCellKey);
-  m_boxes.answers = {IDNO};
+  m_boxes.answers = {IDNO, IDYES};
   m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
   EXPECT_EQ(DescribeKey(kFreeCellKey), before);
-  ASSERT_EQ(m_boxes.boxes.size(), 1u);
-  EXPECT_EQ(m_boxes.boxes[0].text, "環境データを削除すると「Nuvari」は初期状態に戻ります。\n\n環境データを削除しますか？");
-  EXPECT_EQ(m_boxes.boxes[0].type, UINT(MB_YESNO | MB_ICONQUESTION));
-
-  m_boxes.answers = {IDYES};
   m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
-  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
-  EXPECT_EQ(BoxTexts().back(), "環境データを削除しました。");
-  EXPECT_EQ(m_boxes.boxes.back().type, UINT(MB_OK | MB_ICONINFORMATION));
+  EXPECT_FALSE(RegistryKeyExists(RegistryScope::kRoot));
+  EXPECT_TRUE(RegistryKeyExists("Software\\Talvenko\\Other"));
+  const std::pair<std::string, UINT> question{
+      "環境データを削除すると「Nuvari」は初期状態に戻ります。\n\n環境データを削除しますか？", MB_YESNO | MB_ICONQUESTION};
+  EXPECT_EQ(Boxes(), (decltype(Boxes()){question, question, {"環境データを削除しました。", kInformation}}));
+  EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
 }
 
 TEST_F(KitRegistryTest, DeleteThenExportGivesDefaultsAndRecreatesTheKeys) {
@@ -236,42 +228,24 @@ TEST_F(KitRegistryTest, FileWithoutPathExportedWhereNoFreeCellIsIsRefusedLater) 
 // registry scope can remove it.
 class ReadOnlyKey {
  public:
-  explicit ReadOnlyKey(const char* path) : m_path(path) {
-    fw::UniqueHKey key = Open(KEY_ALL_ACCESS);
-    if (!key) return;
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    alignas(DWORD) char aclBuffer[256] = {};  // room for one access-allowed entry
-    ACL* acl = reinterpret_cast<ACL*>(aclBuffer);
-    InitializeAcl(acl, sizeof aclBuffer, ACL_REVISION);
-    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-    PSID everyone = nullptr;
-    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    m_bApplied = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    FreeSid(everyone);
-  }
-  ~ReadOnlyKey() {
-    fw::UniqueHKey key = Open(WRITE_DAC);
-    if (!key) return;
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, FALSE, nullptr, FALSE);
-    RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &descriptor);
-  }
+  explicit ReadOnlyKey(const char* path) : m_path(path), m_bApplied(Apply("D:(A;;KRWD;;;WD)")) {}
+  ~ReadOnlyKey() { Apply("D:(A;;KA;;;WD)"); }
   ReadOnlyKey(const ReadOnlyKey&) = delete;
   ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
   bool Applied() const { return m_bApplied; }
 
  private:
-  fw::UniqueHKey Open(REGSAM access) const {
+  bool Apply(const char* sddl) const {
+    PSECURITY_DESCRIPTOR raw = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &raw, nullptr)) return false;
+    const std::unique_ptr<void, decltype(&LocalFree)> descriptor(raw, &LocalFree);
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, m_path, 0, access, &key) != ERROR_SUCCESS) return nullptr;
-    return fw::UniqueHKey(key);
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, m_path, 0, WRITE_DAC, &key) != ERROR_SUCCESS) return false;
+    const fw::UniqueHKey owned(key);
+    return RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, raw) == ERROR_SUCCESS;
   }
   const char* m_path;
-  bool m_bApplied = false;
+  bool m_bApplied;
 };
 
 // Mended: registry writes that failed ended with "written" all the same.
@@ -280,13 +254,12 @@ TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
   m_dialog->m_record = kFromFile;
   m_boxes.answers = {IDYES};
   {
-    ReadOnlyKey maker(nuvari::test::RegistryScope::kMakerKey);
+    ReadOnlyKey maker(RegistryScope::kMakerKey);
     ASSERT_TRUE(maker.Applied());
     m_dialog->SaveToRegistry();
   }
-  ASSERT_EQ(m_boxes.boxes.size(), 2u);
-  EXPECT_EQ(m_boxes.boxes[1].text, "次の環境データを書き込めませんでした。\n\n・Nuvari の設定（レジストリ）");
-  EXPECT_EQ(m_boxes.boxes[1].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
+  EXPECT_EQ(Boxes(), (decltype(Boxes()){{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+                                       {"次の環境データを書き込めませんでした。\n\n・Nuvari の設定（レジストリ）", kWarning}}));
 }
 
 // Mended: an import or delete while the supervisor runs was silently undone by its next store.
@@ -301,16 +274,7 @@ TEST_F(KitRegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
   }
   EXPECT_EQ(DescribeKey(kFreeCellKey), before);
   const std::string refusal = "「Nuvari」が起動しています。\n「Nuvari」を終了してから、もう一度実行してください。";
-  EXPECT_EQ(BoxTexts(), (Values{refusal, refusal}));
-  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, UINT(MB_ICONEXCLAMATION));
-}
-
-TEST_F(KitRegistryTest, OnlyTheExactTitleCountsAsTheSupervisor) {
-  StoreSupervisorSession();
-  SupervisorWindow other("Nuvari ﾂｰﾙ");
-  m_boxes.answers = {IDYES};
-  m_dialog->OnCmdMsg(IDC_BUTTON_DELETE, BN_CLICKED, nullptr);
-  EXPECT_FALSE(RegistryKeyExists(nuvari::test::RegistryScope::kRoot));
+  EXPECT_EQ(Boxes(), (decltype(Boxes()){{refusal, kWarning}, {refusal, kWarning}}));
 }
 
 TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
@@ -319,39 +283,25 @@ TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
   m_boxes.answers = {IDOK, IDYES, IDOK};
   FileDialogAnswerer answerer({FilePath("other.ini"), FilePath("good.ini")});
   m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);
-  const auto& seen = answerer.Finish();
-  ASSERT_EQ(seen.size(), 2u);
-  for (const SeenFileDialog& dialog : seen) {
-    EXPECT_EQ(dialog.fileName, "*.ini");
-    EXPECT_EQ(dialog.fileType, "環境ファイル(*.ini)");
-  }
+  EXPECT_EQ(answerer.Finish(), std::vector(2, kIniDialog));
   EXPECT_EQ(BoxTexts(), (Values{"指定されたファイルは、Nuvariの環境ファイルではありません。\nもう一度ファイルを指定してください。",
                                 kPlacesQuestion, kWrittenText}));
   EXPECT_EQ(ReadRegistryText(kFreeCellKey, "GameNo"), "42");
 }
 
-TEST_F(KitRegistryTest, CancelledImportWritesNothing) {
+// A cancelled import writes nothing; the export adds the default extension to the typed name.
+TEST_F(KitRegistryTest, CancelledImportWritesNothingAndExportGoesThroughTheSaveDialog) {
   StoreSupervisorSession();
   const Values before = DescribeKey(kFreeCellKey);
-  FileDialogAnswerer answerer({""});
+  FileDialogAnswerer answerer({"", FilePath("saved")});
   m_dialog->OnCmdMsg(IDC_BUTTON_IMPORT, BN_CLICKED, nullptr);
-  EXPECT_EQ(answerer.Finish().size(), 1u);
   EXPECT_EQ(DescribeKey(kFreeCellKey), before);
   EXPECT_TRUE(m_boxes.boxes.empty());
-}
-
-TEST_F(KitRegistryTest, ExportThroughTheSaveDialog) {
-  StoreSupervisorSession();
-  FileDialogAnswerer answerer({FilePath("saved")});
   m_dialog->OnCmdMsg(IDC_BUTTON_EXPORT, BN_CLICKED, nullptr);
-  const auto& seen = answerer.Finish();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].fileName, "*.ini");
-  EXPECT_EQ(seen[0].fileType, "環境ファイル(*.ini)");
-  // The default extension was added to the typed name.
+  EXPECT_EQ(answerer.Finish(), std::vector(2, kIniDialog));
   const std::string file = ReadFileBytes(FilePath("saved.ini")).value_or("");
   EXPECT_EQ(file.rfind("[FreeCell]\r\nPath=C:\\WINDOWS\\freecell.exe\r\nGameNo=250\r\n", 0), 0u) << file;
-  EXPECT_EQ(BoxTexts(), Values{kReadOutText});
+  EXPECT_EQ(Boxes(), (decltype(Boxes()){{kReadOutText, kInformation}}));
 }
 
 }  // namespace
