@@ -10,10 +10,7 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "ChildProcess.h"
 #include "HelpViewer.h"
@@ -84,13 +81,14 @@ TEST(InstalledRelease, InstallsRunsAndUninstallsLeavingTheSettings) {
     EXPECT_TRUE(Exists(folder + "\\" + file)) << file;
   EXPECT_TRUE(Exists(startMenu + "\\Nuvari.lnk"));
   EXPECT_TRUE(Exists(startMenu + "\\Nuvari ﾂｰﾙ.lnk"));
-  std::vector<std::optional<std::string>> entry;
-  for (const char* name : {"DisplayName", "DisplayVersion", "Publisher", "InstallLocation"})
-    entry.push_back(nuvari::test::ReadRegistryText(kUninstallKey, name));
-  EXPECT_EQ(entry, (std::vector<std::optional<std::string>>{"Nuvari", NUVARI_VERSION, "Talvenko", folder}));
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kUninstallKey, "DisplayName"), "Nuvari");
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kUninstallKey, "DisplayVersion"), NUVARI_VERSION);
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kUninstallKey, "Publisher"), "Talvenko");
+  EXPECT_EQ(nuvari::test::ReadRegistryText(kUninstallKey, "InstallLocation"), folder);
   const auto size = nuvari::test::ReadRegistryValue(kUninstallKey, "EstimatedSize");
   ASSERT_TRUE(size.has_value());
-  ASSERT_EQ(std::pair(size->type, size->bytes.size()), std::pair(DWORD{REG_DWORD}, std::size_t{4}));
+  EXPECT_EQ(size->type, static_cast<DWORD>(REG_DWORD));
+  ASSERT_EQ(size->bytes.size(), 4u);
   DWORD kib = 0;
   std::memcpy(&kib, size->bytes.data(), 4);
   EXPECT_GT(kib, 100u) << "the programs and the help file take several hundred KiB";
