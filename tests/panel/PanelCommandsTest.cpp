@@ -35,14 +35,6 @@ class PanelCommands : public PanelTest {
     m_activeDuringBoxes.clear();
     m_boxes.onBox = [this](const nuvari::test::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
   }
-  // A start afresh with the deal and list stored, FreeCell between deals, the boxes' m_bActive recorded.
-  CNuvariView& StartBetweenDeals(const std::string& gameNo, const Texts& pending) {
-    Reset();
-    CNuvariView& view = StartAt(gameNo, pending);
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
-    return view;
-  }
   std::vector<int> m_activeDuringBoxes;
 };
 
@@ -309,7 +301,10 @@ TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    CNuvariView& view = StartBetweenDeals("250", row.pending);
+    Reset();
+    CNuvariView& view = StartAt("250", row.pending);
+    TakeNewGameRequest();
+    RecordActiveDuringBoxes();
     if (row.winMeanwhile) {
       m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
         m_activeDuringBoxes.push_back(view.m_bActive);
