@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -18,18 +19,34 @@ std::vector<std::int32_t> Range(std::int32_t first, std::int32_t count) {
   return deals;
 }
 
-TEST(DealSequenceLoad, SkipsStoredZerosAndKeepsEverythingElse) {
-  // Duplicates, 32000 and more than 100 entries are what loading must not judge.
-  Deals stored = Range(1, 120);
-  stored.insert(stored.begin() + 1, 0);
-  stored.push_back(5);
-  stored.push_back(32000);
-  const DealSequence loaded = DealSequence::Load(7, stored);
-  EXPECT_EQ(loaded.Listed().size(), 122u);
-  EXPECT_EQ(loaded.Listed()[1], 2);
-  EXPECT_EQ(loaded.Listed().back(), 32000);
-  EXPECT_EQ(loaded.RetryNo(), 0);
-  EXPECT_EQ(loaded.GetState(), DealSequence::State::kSequence);
+// Loading judges nothing but the range: duplicates, 32000 and more than 100 entries are kept.
+TEST(DealSequenceLoad, SkipsZerosAndNumbersOutsideTheDealRange) {
+  using S = DealSequence::State;
+  Deals many = Range(1, 120);
+  many.insert(many.begin() + 1, 0);
+  many.push_back(5);
+  many.push_back(32000);
+  Deals manyListed = Range(1, 120);
+  manyListed.push_back(5);
+  manyListed.push_back(32000);
+  struct Row { int line; std::int32_t gameNo; Deals stored, listed; S state; std::int32_t retryNo; bool update, pend, tryOn; };
+  const Row rows[] = {
+      {__LINE__, 7, many, manyListed, S::kSequence, 0, true, true, true},
+      {__LINE__, 7, {-5, 1, 40000, 32000, 32001, 0, 99}, {1, 32000, 99}, S::kSequence, 0, true, true, true},
+      // 32000 with pending deals enters Final at the first listed deal, not the first stored.
+      {__LINE__, 32000, {0, 9, 4}, {9, 4}, S::kFinal, 9, false, false, true},
+      {__LINE__, 32000, {32001, -1, 4}, {4}, S::kFinal, 4, false, false, true},
+      {__LINE__, 32000, {0, 0}, {}, S::kSequence, 0, true, true, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    const DealSequence loaded = DealSequence::Load(row.gameNo, row.stored);
+    EXPECT_EQ(loaded.Listed(), row.listed);
+    EXPECT_EQ(loaded.GetState(), row.state);
+    EXPECT_EQ(loaded.RetryNo(), row.retryNo);
+    EXPECT_EQ((std::vector<bool>{loaded.UpdateEnabled(), loaded.PendEnabled(), loaded.TryEnabled()}),
+              (std::vector<bool>{row.update, row.pend, row.tryOn}));
+  }
 }
 
 TEST(NearestDeal, NumbersOutsideTheRangeBecomeItsEnds) {
@@ -42,28 +59,6 @@ TEST(NearestDeal, NumbersOutsideTheRangeBecomeItsEnds) {
   EXPECT_EQ(nuvari::NearestDeal(INT32_MAX), 32000);
 }
 
-TEST(DealSequenceLoad, StoredNumbersOutsideTheDealRangeAreSkippedAsZerosAre) {
-  const DealSequence loaded = DealSequence::Load(7, {-5, 1, 40000, 32000, 32001, 0, 99});
-  EXPECT_EQ(loaded.Listed(), (Deals{1, 32000, 99}));
-  EXPECT_EQ(DealSequence::Load(32000, {32001, -1, 4}).RetryNo(), 4) << "the first listed deal, not the first stored";
-}
-
-TEST(DealSequenceLoad, Deal32000WithPendingEntersFinalAtTheFirstListed) {
-  const DealSequence loaded = DealSequence::Load(32000, {0, 9, 4});
-  EXPECT_EQ(loaded.GetState(), DealSequence::State::kFinal);
-  EXPECT_EQ(loaded.RetryNo(), 9);
-  EXPECT_FALSE(loaded.UpdateEnabled());
-  EXPECT_FALSE(loaded.PendEnabled());
-  EXPECT_TRUE(loaded.TryEnabled());
-}
-
-TEST(DealSequenceLoad, Deal32000WithOnlyZerosStaysInSequence) {
-  const DealSequence loaded = DealSequence::Load(32000, {0, 0});
-  EXPECT_EQ(loaded.GetState(), DealSequence::State::kSequence);
-  EXPECT_TRUE(loaded.Listed().empty());
-  EXPECT_FALSE(loaded.TryEnabled());
-}
-
 TEST(DealSequenceAdvance, Reaching32000WithPendingAsksForTheFirstPendingDeal) {
   DealSequence sequence(31999, 0, {5, 17});
   EXPECT_EQ(sequence.AdvanceGame(), DealSequence::Advance::kLastDealWithPending);
@@ -73,25 +68,21 @@ TEST(DealSequenceAdvance, Reaching32000WithPendingAsksForTheFirstPendingDeal) {
   EXPECT_EQ(sequence.GetState(), DealSequence::State::kFinal);
 }
 
-TEST(DealSequenceAdvance, Reaching32000WithEmptyListIsAnOrdinaryDeal) {
-  DealSequence sequence(31999, 0, {});
-  EXPECT_EQ(sequence.AdvanceGame(), DealSequence::Advance::kNext);
-  EXPECT_EQ(sequence.GameNo(), 32000);
-}
-
 TEST(DealSequenceAdvance, PassingTheLastDealStartsAgainAtOne) {
-  struct Row { int line; std::int32_t from; Deals listed; };
+  using A = DealSequence::Advance;
+  struct Row { int line; std::int32_t from; Deals listed; A expected; std::int32_t next; };
   const Row rows[] = {
-      {__LINE__, 32000, {}},
-      {__LINE__, 32000, {3}},  // the list is not touched by the wrap
-      {__LINE__, 40000, {}},   // a stored number beyond the range
-      {__LINE__, std::numeric_limits<std::int32_t>::max(), {}},  // must not overflow
+      {__LINE__, 31999, {}, A::kNext, 32000},  // with an empty list an ordinary deal
+      {__LINE__, 32000, {}, A::kPassedLastDeal, 1},
+      {__LINE__, 32000, {3}, A::kPassedLastDeal, 1},  // the list is not touched by the wrap
+      {__LINE__, 40000, {}, A::kPassedLastDeal, 1},   // a stored number beyond the range
+      {__LINE__, std::numeric_limits<std::int32_t>::max(), {}, A::kPassedLastDeal, 1},  // must not overflow
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     DealSequence sequence(row.from, 0, row.listed);
-    EXPECT_EQ(sequence.AdvanceGame(), DealSequence::Advance::kPassedLastDeal);
-    EXPECT_EQ(sequence.GameNo(), 1);
+    EXPECT_EQ(sequence.AdvanceGame(), row.expected);
+    EXPECT_EQ(sequence.GameNo(), row.next);
     EXPECT_EQ(sequence.Listed(), row.listed);
   }
 }
@@ -138,13 +129,14 @@ TEST(DealSequenceTry, SecondTryOfTheSameDealDoesNotRestartIt) {
 }
 
 TEST(DealSequenceRetire, GoesOnWithTheNextEntryThenWrapsToTheFirst) {
-  struct Row { int line; Deals listed; std::int32_t won; Deals left; std::size_t removedAt; std::size_t nextAt; };
+  struct Row { int line; Deals listed; std::int32_t won; Deals left; std::optional<std::size_t> removedAt, nextAt; };
   const Row rows[] = {
       {__LINE__, {3, 8, 12}, 12, {3, 8}, 2, 0},
       {__LINE__, {3, 8, 12}, 8, {3, 12}, 1, 1},
       {__LINE__, {3, 8, 12}, 3, {8, 12}, 0, 0},
       {__LINE__, {5, 17}, 5, {17}, 0, 0},
       {__LINE__, {9, 4, 9}, 9, {4, 9}, 0, 0},  // the first equal entry goes
+      {__LINE__, {3, 8}, 99, {3, 8}, std::nullopt, 0},  // an unlisted deal takes up the first entry
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
@@ -153,7 +145,7 @@ TEST(DealSequenceRetire, GoesOnWithTheNextEntryThenWrapsToTheFirst) {
     EXPECT_EQ(sequence.Listed(), row.left);
     EXPECT_EQ(retired.removedAt, row.removedAt);
     EXPECT_EQ(retired.nextAt, row.nextAt);
-    EXPECT_EQ(sequence.RetryNo(), row.left[row.nextAt]);
+    EXPECT_EQ(sequence.RetryNo(), row.left[*row.nextAt]);
     EXPECT_EQ(sequence.GameNo(), 400);
   }
 }
@@ -175,43 +167,33 @@ TEST(DealSequenceRetire, FinalStateEndsInSequenceAt32000) {
   EXPECT_FALSE(sequence.TryEnabled());
 }
 
-TEST(DealSequenceRetire, UnlistedDealTakesUpTheFirstEntry) {
-  DealSequence sequence(10, 99, {3, 8});
-  const DealSequence::Retirement retired = sequence.RetirePending();
-  EXPECT_FALSE(retired.removedAt);
-  EXPECT_EQ(retired.nextAt, 0u);
-  EXPECT_EQ(sequence.RetryNo(), 3);
-}
-
-TEST(DealSequenceUpdate, RefusedNumbersChangeNothing) {
-  struct Row { int line; std::int32_t number; std::int32_t retryNo; Deals listed; DealSequence::Update expected; };
+// Refused numbers change nothing; an accepted one leaves trying but keeps the entry.
+TEST(DealSequenceUpdate, RefusedNumbersChangeNothingAndAcceptedOnesLeaveTrying) {
+  struct Row {
+    int line;
+    std::int32_t number, retryNo;
+    Deals listed;
+    DealSequence::Update expected;
+    std::int32_t gameNo, retryAfter;
+  };
   using U = DealSequence::Update;
   const Row rows[] = {
-      {__LINE__, 0, 0, {}, U::kOutOfRange},
-      {__LINE__, 32001, 0, {}, U::kOutOfRange},
-      {__LINE__, -5, 7, {7}, U::kOutOfRange},
-      {__LINE__, 32000, 0, {7}, U::kLastDealWithPending},
-      {__LINE__, 32000, 7, {7}, U::kLastDealWithPending},
+      {__LINE__, 0, 0, {}, U::kOutOfRange, 250, 0},
+      {__LINE__, 32001, 0, {}, U::kOutOfRange, 250, 0},
+      {__LINE__, -5, 7, {7}, U::kOutOfRange, 250, 7},
+      {__LINE__, 32000, 0, {7}, U::kLastDealWithPending, 250, 0},
+      {__LINE__, 32000, 7, {7}, U::kLastDealWithPending, 250, 7},
+      {__LINE__, 900, 7, {7}, U::kLeftTrying, 900, 0},
+      {__LINE__, 32000, 0, {}, U::kInSequence, 32000, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     DealSequence sequence(250, row.retryNo, row.listed);
     EXPECT_EQ(sequence.UpdateGameNo(row.number), row.expected);
-    EXPECT_EQ(sequence.GameNo(), 250);
-    EXPECT_EQ(sequence.RetryNo(), row.retryNo);
+    EXPECT_EQ(sequence.GameNo(), row.gameNo);
+    EXPECT_EQ(sequence.RetryNo(), row.retryAfter);
+    EXPECT_EQ(sequence.Listed(), row.listed);
   }
-}
-
-TEST(DealSequenceUpdate, AcceptedNumberLeavesTryingButKeepsTheEntry) {
-  DealSequence trying(250, 7, {7});
-  EXPECT_EQ(trying.UpdateGameNo(900), DealSequence::Update::kLeftTrying);
-  EXPECT_EQ(trying.GameNo(), 900);
-  EXPECT_EQ(trying.RetryNo(), 0);
-  EXPECT_EQ(trying.Listed(), (Deals{7}));
-
-  DealSequence walking(250, 0, {});
-  EXPECT_EQ(walking.UpdateGameNo(32000), DealSequence::Update::kInSequence);
-  EXPECT_EQ(walking.GameNo(), 32000);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <deque>
 
-#include "ModalDriver.h"
 #include "PanelHarness.h"
 
 namespace paneltest {
@@ -36,126 +35,102 @@ class PanelCommands : public PanelTest {
     m_activeDuringBoxes.clear();
     m_boxes.onBox = [this](const nuvari::test::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
   }
-  // A start afresh with the deal and list stored, FreeCell between deals, the boxes' m_bActive recorded.
-  CNuvariView& StartBetweenDeals(const std::string& gameNo, const Texts& pending) {
-    Reset();
-    CNuvariView& view = StartAt(gameNo, pending);
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
-    return view;
-  }
   std::vector<int> m_activeDuringBoxes;
 };
 
-// --- Wins handed over by the timer ---
+std::string DeleteQuestion(const char* deal) { return std::string("保留ゲーム番号 ") + deal + " を削除しますか？"; }
 
-TEST_F(PanelCommands, AWinMovesTheSequenceOn) {
+void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
+
+// Steps of the program between deals, one a letter: 't' a tick takes up the new-game request,
+// 'a' and 'r' the timer hands over a win in the sequence or of the deal being tried, 'p' pend,
+// 'T' try the entry `tried` ('d' by a double click); 'k' the Delete key in the list and 'c' the
+// delete command, each on the entry `selected`, each asking about it (yes deletes it).
+//
+// Deleting the deal being tried ends the try as its win would, and the next deal is started at
+// once: else FreeCell still showed the deleted deal, and winning it retired the next pending deal
+// without it ever being played. Without the delete command an unwinnable pending deal (11982)
+// could never leave the list, and deal 32000 was never played.
+TEST_F(PanelCommands, StepsBetweenDealsMoveTheSequenceAndTheList) {
+  Texts hundred;
+  for (int deal = 1; deal <= 100; ++deal) hundred.push_back(std::to_string(deal * 3));
+  const UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
   struct Row {
     int line;
     const char* gameNo;
-    Texts pending, boxes;
-    UINT icon;
-    int next, retryNo, newGame;
+    Texts pending;
+    const char* steps;
+    int tried, selected;
+    std::deque<int> answers;
+    Texts boxes;
+    UINT boxType, boxMask;  // of every box
+    Texts listed;           // on the list and stored
+    int next, retryNo, selection, newGame;
     Buttons buttons;
   };
   const Row rows[] = {
-      // Deal 31999 won with pending deals: Final, the first of them tried.
-      {__LINE__, "31999", {"5", "17"}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, 32000, 5, 1,
-       {false, false, true}},
-      {__LINE__, "32000", {}, {kThankYou}, MB_ICONINFORMATION, 1, 0, 0, {true, true, false}},
+      // Wins. Deal 31999 won with pending deals: Final, the first of them tried.
+      {__LINE__, "31999", {"5", "17"}, "ta", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK,
+       {"5", "17"}, 32000, 5, 0, 1, {false, false, true}},
+      {__LINE__, "32000", {}, "ta", -1, -1, {}, {kThankYou}, MB_ICONINFORMATION, MB_ICONMASK, {}, 1, 0, -1, 0,
+       {true, true, false}},
       // The number reaches FreeCell with its next game-number dialog.
-      {__LINE__, "41", {}, {}, 0, 42, 0, 0, {true, true, false}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.line);
-    CNuvariView& view = StartBetweenDeals(row.gameNo, row.pending);
-    view.AdvanceGame();
-    EXPECT_EQ(BoxTexts(), row.boxes);
-    if (!row.boxes.empty()) {
-      EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, row.icon);
-    }
-    EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
-    EXPECT_EQ(view.m_bActive, 1);
-    EXPECT_EQ(Stored("GameNo"), std::to_string(row.next));
-    EXPECT_EQ(Text(IDC_GAME_NO), std::to_string(row.next));
-    EXPECT_EQ(view.m_nRetryNo, row.retryNo);
-    EXPECT_EQ(view.m_bNewGame, row.newGame);
-    EXPECT_EQ(EnabledButtons(), row.buttons);
-  }
-}
-
-TEST_F(PanelCommands, RetiringThePendingDealsReturnsTo32000) {
-  CNuvariView& view = StartAt("31999", {"5", "17"});
-  view.AdvanceGame();
-  TakeNewGameRequest();
-  view.RetirePending();
-  EXPECT_EQ(ListTexts(), (Texts{"17"}));
-  EXPECT_EQ(StoredPending(), (Texts{"17"}));
-  EXPECT_EQ(view.m_nRetryNo, 17);
-  EXPECT_EQ(Selection(), 0);
-  EXPECT_EQ(EnabledButtons(), (Buttons{false, false, true}));
-  view.RetirePending();
-  EXPECT_TRUE(ListTexts().empty());
-  EXPECT_TRUE(StoredPending().empty());
-  EXPECT_EQ(view.m_nRetryNo, 0);
-  EXPECT_EQ(view.m_nGameNo, 32000);  // the next number typed into FreeCell
-  EXPECT_EQ(view.m_bNewGame, 0);
-  EXPECT_EQ(EnabledButtons(), (Buttons{true, true, false}));
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
-  EXPECT_EQ(BoxTexts().size(), 1u);  // only the message on reaching 32000
-}
-
-TEST_F(PanelCommands, RetireGoesOnWithTheNextEntryOrTheFirst) {
-  struct Row { int line; int tried; Texts left; std::string next; int selected; };
-  const Row rows[] = {
-      {__LINE__, 2, {"3", "8"}, "3", 0},
-      {__LINE__, 1, {"3", "12"}, "12", 1},
+      {__LINE__, "41", {}, "ta", -1, -1, {}, {}, 0, 0, {}, 42, 0, -1, 0, {true, true, false}},
+      // Retiring the pending deals in Final goes back to 32000, the next number typed into FreeCell.
+      {__LINE__, "31999", {"5", "17"}, "atr", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK,
+       {"17"}, 32000, 17, 0, 0, {false, false, true}},
+      {__LINE__, "31999", {"5", "17"}, "atrr", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION,
+       MB_ICONMASK, {}, 32000, 0, -1, 0, {true, true, false}},
+      // A retired deal is followed by the next entry, or by the first; still trying.
+      {__LINE__, "300", {"3", "8", "12"}, "Ttr", 2, -1, {}, {}, 0, 0, {"3", "8"}, 300, 3, 0, 0, {true, false, true}},
+      {__LINE__, "300", {"3", "8", "12"}, "Ttr", 1, -1, {}, {}, 0, 0, {"3", "12"}, 300, 12, 1, 0, {true, false, true}},
+      // Pend. Whole numbers are compared, not prefixes.
+      {__LINE__, "120", {"1200"}, "tp", -1, -1, {}, {}, 0, 0, {"1200", "120"}, 121, 0, -1, 1, {true, true, true}},
+      {__LINE__, "8", {"3", "8"}, "tp", -1, -1, {}, {}, 0, 0, {"3", "8"}, 8, 0, -1, 0, {true, true, true}},
+      {__LINE__, "500", hundred, "tp", -1, -1, {}, {kListFull}, MB_ICONEXCLAMATION, MB_ICONMASK, hundred, 500, 0, -1, 0,
+       {true, true, true}},
+      // Pended at 31999 with an empty list, the deal is tried at 32000.
+      {__LINE__, "31999", {}, "tp", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK, {"31999"},
+       32000, 31999, -1, 1, {false, false, true}},
+      {__LINE__, "32000", {}, "tp", -1, -1, {}, {kLastDealNotPendable}, MB_ICONEXCLAMATION, MB_ICONMASK, {}, 32000, 0,
+       -1, 0, {true, true, false}},
+      // Try, without a selection and by a double click; trying stores nothing.
+      {__LINE__, "40", {"3"}, "tT", -1, -1, {}, {kNoSelection}, MB_ICONEXCLAMATION, MB_ICONMASK, {"3"}, 40, 0, -1, 0,
+       {true, true, true}},
+      {__LINE__, "40", {"3", "8"}, "td", 1, -1, {}, {}, 0, 0, {"3", "8"}, 40, 8, 1, 1, {true, false, true}},
+      // Delete: no, then yes; the entry that took its place is selected.
+      {__LINE__, "40", {"3", "8", "12"}, "tkk", -1, 1, {IDNO, IDYES}, {DeleteQuestion("8"), DeleteQuestion("8")},
+       kQuestion, ~0u, {"3", "12"}, 40, 0, 1, 0, {true, true, true}},
+      {__LINE__, "40", {"3"}, "tkc", -1, -1, {}, {}, 0, 0, {"3"}, 40, 0, -1, 0, {true, true, true}},
+      {__LINE__, "300", {"3", "8", "12"}, "Ttc", 1, 1, {IDYES}, {DeleteQuestion("8")}, kQuestion, ~0u, {"3", "12"},
+       300, 12, 1, 1, {true, false, true}},
+      // Final ended: deal 32000 next.
+      {__LINE__, "32000", {"11982"}, "tk", -1, 0, {IDYES}, {DeleteQuestion("11982")}, kQuestion, ~0u, {}, 32000, 0,
+       -1, 1, {true, true, false}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
     Reset();
-    CNuvariView& view = StartAt("300", {"3", "8", "12"});
-    Select(row.tried);
-    Click(IDC_BUTTON_TRY);
-    TakeNewGameRequest();
-    view.RetirePending();
-    EXPECT_EQ(ListTexts(), row.left);
-    EXPECT_EQ(std::to_string(view.m_nRetryNo), row.next);
-    EXPECT_EQ(Selection(), row.selected);
-    EXPECT_EQ(view.m_bNewGame, 0);
-    EXPECT_EQ(view.m_nGameNo, 300);
-    EXPECT_FALSE(Enabled(IDC_BUTTON_PEND));  // still trying
-    EXPECT_EQ(StoredPending(), row.left);
-  }
-}
-
-// --- Pend ---
-
-TEST_F(PanelCommands, PendChecksInOrder) {
-  Texts hundred;
-  for (int deal = 1; deal <= 100; ++deal) hundred.push_back(std::to_string(deal * 3));
-  // listed: on the list and stored.
-  struct Row {
-    int line;
-    const char* gameNo;
-    Texts pending, boxes, listed;
-    int next, retryNo, newGame;
-    Buttons buttons;
-  };
-  const Row rows[] = {
-      // Whole numbers are compared, not prefixes.
-      {__LINE__, "120", {"1200"}, {}, {"1200", "120"}, 121, 0, 1, {true, true, true}},
-      {__LINE__, "8", {"3", "8"}, {}, {"3", "8"}, 8, 0, 0, {true, true, true}},
-      {__LINE__, "500", hundred, {kListFull}, hundred, 500, 0, 0, {true, true, true}},
-      // Pended at 31999 with an empty list, the deal is tried at 32000.
-      {__LINE__, "31999", {}, {kLastDealNeedsClearList}, {"31999"}, 32000, 31999, 1, {false, false, true}},
-      {__LINE__, "32000", {}, {kLastDealNotPendable}, {}, 32000, 0, 0, {true, true, false}},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.line);
-    CNuvariView& view = StartBetweenDeals(row.gameNo, row.pending);
-    Click(IDC_BUTTON_PEND);
+    CNuvariView& view = StartAt(row.gameNo, row.pending);
+    RecordActiveDuringBoxes();
+    m_boxes.answers = row.answers;
+    for (const char* step = row.steps; *step; ++step) {
+      if (*step == 't') TakeNewGameRequest();
+      if (*step == 'a') view.AdvanceGame();
+      if (*step == 'r') view.RetirePending();
+      if (*step == 'p') Click(IDC_BUTTON_PEND);
+      if (*step == 'T' || *step == 'd') Select(row.tried);
+      if (*step == 'T') Click(IDC_BUTTON_TRY);
+      if (*step == 'd') Notify(IDC_PENDING_LIST, LBN_DBLCLK);
+      if (*step == 'k' || *step == 'c') Select(row.selected);
+      if (*step == 'k') PressDelete(Control(IDC_PENDING_LIST));
+      if (*step == 'c') Command(ID_PENDING_DELETE);
+    }
     EXPECT_EQ(BoxTexts(), row.boxes);
+    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) {
+      EXPECT_EQ(box.type & row.boxMask, row.boxType);
+      EXPECT_EQ(box.caption, "Nuvari");
+    }
     EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
     EXPECT_EQ(view.m_bActive, 1);
     EXPECT_EQ(ListTexts(), row.listed);
@@ -165,38 +140,15 @@ TEST_F(PanelCommands, PendChecksInOrder) {
     EXPECT_EQ(Stored("GameNo"), std::to_string(row.next));
     EXPECT_EQ(Text(IDC_GAME_NO), std::to_string(row.next));
     EXPECT_EQ(view.m_nRetryNo, row.retryNo);
+    EXPECT_EQ(Selection(), row.selection);
     EXPECT_EQ(view.m_bNewGame, row.newGame);
     EXPECT_EQ(EnabledButtons(), row.buttons);
-    EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO));
-    EXPECT_EQ(Selection(), -1) << "the focus on the number clears the list's selection";
+    // The focus on the number clears the list's selection.
+    if (std::string(row.steps) == "tp") { EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO)); }
   }
 }
 
 // --- Try ---
-
-TEST_F(PanelCommands, TryWithoutSelectionAsksForOne) {
-  CNuvariView& view = StartAt("40", {"3"});
-  TakeNewGameRequest();
-  Select(-1);
-  RecordActiveDuringBoxes();
-  Click(IDC_BUTTON_TRY);
-  EXPECT_EQ(BoxTexts(), (Texts{kNoSelection}));
-  EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{0}));
-  EXPECT_EQ(view.m_nRetryNo, 0);
-  EXPECT_EQ(view.m_bNewGame, 0);
-}
-
-TEST_F(PanelCommands, TryStartsTheSelectedDealAndStoresNothing) {
-  CNuvariView& view = StartAt("40", {"3", "8"});
-  TakeNewGameRequest();
-  Select(1);
-  Notify(IDC_PENDING_LIST, LBN_DBLCLK);
-  EXPECT_EQ(view.m_nRetryNo, 8);
-  EXPECT_EQ(view.m_bNewGame, 1);
-  EXPECT_EQ(EnabledButtons(), (Buttons{true, false, true}));
-  EXPECT_EQ(ListTexts(), (Texts{"3", "8"}));
-  EXPECT_EQ(Stored("GameNo"), "40");
-}
 
 TEST_F(PanelCommands, TryOnTheDealInPlayOnlyBringsFreeCellForward) {
   CNuvariView& view = StartAt("40", {"3", "8"});
@@ -237,71 +189,6 @@ TEST_F(PanelCommands, FocusOnTheListSelectsTheCaretEntryAndOnTheEditClearsIt) {
 }
 
 // --- Delete ---
-
-std::string DeleteQuestion(const char* deal) { return std::string("保留ゲーム番号 ") + deal + " を削除しますか？"; }
-
-void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
-
-// Each press ('k' the Delete key in the list, 'c' the command) asks about the selected entry; yes
-// deletes it. Deleting the deal being tried ends the try as its win would, and the next deal is
-// started at once: else FreeCell still showed the deleted deal, and winning it retired the next
-// pending deal without it ever being played. Without this command an unwinnable pending deal
-// (11982) could never leave the list, and deal 32000 was never played.
-TEST_F(PanelCommands, DeleteAsksAndYesRemovesTheSelectedDeal) {
-  struct Row {
-    int line;
-    const char* gameNo;
-    Texts pending;
-    int tried, selected;
-    const char* presses;
-    std::deque<int> answers;
-    Texts boxes, left;
-    int retryNo, selection, newGame;
-    Buttons buttons;
-  };
-  const Row rows[] = {
-      {__LINE__, "40", {"3", "8", "12"}, -1, 1, "kk", {IDNO, IDYES}, {DeleteQuestion("8"), DeleteQuestion("8")},
-       {"3", "12"}, 0, 1, 0, {true, true, true}},  // the entry that took its place is selected
-      {__LINE__, "40", {"3"}, -1, -1, "kc", {}, {}, {"3"}, 0, -1, 0, {true, true, true}},
-      {__LINE__, "300", {"3", "8", "12"}, 1, 1, "c", {IDYES}, {DeleteQuestion("8")}, {"3", "12"}, 12, 1, 1,
-       {true, false, true}},  // still trying
-      {__LINE__, "32000", {"11982"}, -1, 0, "k", {IDYES}, {DeleteQuestion("11982")}, {}, 0, -1, 1,
-       {true, true, false}},  // Final ended: deal 32000 next
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.line);
-    Reset();
-    CNuvariView& view = StartAt(row.gameNo, row.pending);
-    if (row.tried >= 0) {
-      Select(row.tried);
-      Click(IDC_BUTTON_TRY);
-    }
-    TakeNewGameRequest();
-    RecordActiveDuringBoxes();
-    m_boxes.answers = row.answers;
-    for (const char* press = row.presses; *press; ++press) {
-      Select(row.selected);
-      if (*press == 'k') PressDelete(Control(IDC_PENDING_LIST));
-      else Command(ID_PENDING_DELETE);
-    }
-    EXPECT_EQ(BoxTexts(), row.boxes);
-    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) {
-      EXPECT_EQ(box.type, UINT(MB_YESNO | MB_ICONQUESTION));
-      EXPECT_EQ(box.caption, "Nuvari");
-    }
-    EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
-    EXPECT_EQ(view.m_bActive, 1);
-    EXPECT_EQ(ListTexts(), row.left);
-    EXPECT_EQ(StoredPending(), row.left);
-    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(row.left.size()));
-    EXPECT_EQ(Selection(), row.selection);
-    EXPECT_EQ(view.m_nRetryNo, row.retryNo);
-    EXPECT_EQ(view.m_nGameNo, std::stoi(row.gameNo));
-    EXPECT_EQ(Stored("GameNo"), row.gameNo);
-    EXPECT_EQ(view.m_bNewGame, row.newGame);
-    EXPECT_EQ(EnabledButtons(), row.buttons);
-  }
-}
 
 TEST_F(PanelCommands, DeleteKeyInTheGameNumberIsTheEditsOwn) {
   StartAt("40", {"3"});
@@ -397,48 +284,45 @@ TEST_F(PanelContextMenu, WithoutASelectionTheItemIsGrayed) {
 
 // --- Update ---
 
+// The framework's number checks leave the timer running; the panel's own box holds it. A tick
+// that sees a win box meanwhile advances the deal, and the refusal must not undo that.
 TEST_F(PanelCommands, RefusedUpdatesKeepThePreviousNumber) {
-  struct Row { int line; std::string typed; Texts pending; std::string message; };
+  struct Row { int line; std::string typed; Texts pending; std::string message; bool winMeanwhile; };
   const Row rows[] = {
-      {__LINE__, "12a", {}, kNotAnInteger},
-      {__LINE__, "", {}, kNotAnInteger},
-      {__LINE__, "0", {}, kOutOfRange},
-      {__LINE__, "32001", {}, kOutOfRange},
-      {__LINE__, "99999999999", {}, kOutOfRange},
-      {__LINE__, "32000", {"5"}, kLastDealNeedsClearList},
+      {__LINE__, "12a", {}, kNotAnInteger, false},
+      {__LINE__, "", {}, kNotAnInteger, false},
+      {__LINE__, "0", {}, kOutOfRange, false},
+      {__LINE__, "32001", {}, kOutOfRange, false},
+      {__LINE__, "99999999999", {}, kOutOfRange, false},
+      {__LINE__, "32000", {"5"}, kLastDealNeedsClearList, false},
+      {__LINE__, "abc", {}, kNotAnInteger, true},
+      {__LINE__, "0", {}, kOutOfRange, true},
+      {__LINE__, "99999", {}, kOutOfRange, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
-    CNuvariView& view = StartBetweenDeals("250", row.pending);
+    Reset();
+    CNuvariView& view = StartAt("250", row.pending);
+    TakeNewGameRequest();
+    RecordActiveDuringBoxes();
+    if (row.winMeanwhile) {
+      m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
+        m_activeDuringBoxes.push_back(view.m_bActive);
+        view.AdvanceGame();
+      };
+    }
     TypeGameNo(row.typed);
     Click(IDC_BUTTON_UPDATE);
+    m_boxes.onBox = nullptr;
+    const std::string shown = row.winMeanwhile ? "251" : "250";
     EXPECT_EQ(BoxTexts(), (Texts{row.message}));
-    EXPECT_EQ(view.m_nGameNo, 250);
-    EXPECT_EQ(Text(IDC_GAME_NO), "250");
-    EXPECT_EQ(Stored("GameNo"), "250");
+    EXPECT_EQ(std::to_string(view.m_nGameNo), shown);
+    EXPECT_EQ(Text(IDC_GAME_NO), shown);
+    EXPECT_EQ(Stored("GameNo"), shown);
     EXPECT_EQ(view.m_bNewGame, 0);
     EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO));
-    // The framework's number checks leave the timer running; the panel's own box holds it.
     EXPECT_EQ(m_activeDuringBoxes, (std::vector<int>{row.message == kLastDealNeedsClearList ? 0 : 1}));
     EXPECT_EQ(view.m_bActive, 1);
-  }
-}
-
-TEST_F(PanelCommands, AWinWhileARefusalIsOpenAdvancesTheDealInPlay) {
-  // The number checks leave the timer running: the tick that sees a win box advances the deal
-  // while the message is still open, and the refusal must not undo that.
-  for (const std::string typed : {"abc", "0", "99999"}) {
-    SCOPED_TRACE(typed);
-    Reset();
-    CNuvariView& view = StartAt("250");
-    m_boxes.onBox = [&view](const nuvari::test::RecordedBox&) { view.AdvanceGame(); };
-    TypeGameNo(typed);
-    Click(IDC_BUTTON_UPDATE);
-    m_boxes.onBox = nullptr;
-    EXPECT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(view.m_nGameNo, 251);
-    EXPECT_EQ(Text(IDC_GAME_NO), "251");
-    EXPECT_EQ(Stored("GameNo"), "251");
   }
 }
 
@@ -496,51 +380,44 @@ TEST_F(PanelCommands, RecordingAWindowThatHasGoneKeepsTheLastPosition) {
 
 using PanelSettings = PanelCommands;
 
+// OK stores the settings and restarts the countdown; it launches FreeCell only where the start's
+// launch failed.
 TEST_F(PanelSettings, OkStoresResetsTheCountdownAndLaunchesWhenNotLaunched) {
-  Store("GameOverYourWinCnt", "4");
-  m_launchResults = {2};  // the start-up launch fails
-  CNuvariView& view = StartAt("70", {"3"});
-  ASSERT_EQ(view.m_bLaunched, 0);
-  ASSERT_EQ(view.m_nWinCountdown, 4);
-  const std::string folder = TemporaryFolder("nuvari-settings");
-  ScopedFile freeCell(folder + "\\freecell.exe");
-  int activeInDialog = -1;
-  ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
-    activeInDialog = view.m_bActive;
-    SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
-    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
-    SetDlgItemTextA(dialog, IDC_WIN_COUNT, "6");
-    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
-    ClickIn(dialog, IDOK);
-  });
-  Command(ID_FILE_SETTINGS);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(activeInDialog, 1);  // the timer goes on answering FreeCell meanwhile
-  EXPECT_EQ(view.m_nGameOverYourWinCnt, 6);
-  EXPECT_EQ(view.m_nWinCountdown, 6);
-  EXPECT_EQ(view.m_nIdleRow, 2);
-  EXPECT_EQ(Stored("GameOverYourWinCnt"), "6");
-  EXPECT_EQ(Stored("GameOverYourWin"), "1");
-  EXPECT_EQ(Stored("IdleRow"), "2");
-  EXPECT_EQ(Stored("GameNo"), "70");
-  ASSERT_EQ(m_launches.size(), 2u);
-  EXPECT_EQ(m_launches[1].commandLine, view.m_strPath);
-  EXPECT_EQ(view.m_bLaunched, 1);
-  EXPECT_EQ(ListTexts(), (Texts{"3"}));
-}
-
-TEST_F(PanelSettings, OkAfterASuccessfulStartDoesNotLaunchAgain) {
-  CNuvariView& view = StartAt("70");
-  const std::string folder = TemporaryFolder("nuvari-settings");
-  ScopedFile freeCell(folder + "\\freecell.exe");
-  ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
-    ClickIn(dialog, IDOK);
-  });
-  Command(ID_FILE_SETTINGS);
-  EXPECT_EQ(driver.Runs(), 1);
-  EXPECT_EQ(m_launches.size(), 1u);
-  EXPECT_EQ(Stored("Path"), view.m_strPath);
+  for (const bool startFailed : {true, false}) {
+    SCOPED_TRACE(startFailed);
+    Reset();
+    Store("GameOverYourWinCnt", "4");
+    if (startFailed) m_launchResults = {2};
+    CNuvariView& view = StartAt("70", {"3"});
+    ASSERT_EQ(view.m_bLaunched, startFailed ? 0 : 1);
+    ASSERT_EQ(view.m_nWinCountdown, 4);
+    const std::string folder = TemporaryFolder("nuvari-settings");
+    ScopedFile freeCell(folder + "\\freecell.exe");
+    int activeInDialog = -1;
+    ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
+      activeInDialog = view.m_bActive;
+      SetDlgItemTextA(dialog, IDC_PATH, freeCell.Path().c_str());
+      PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+      SetDlgItemTextA(dialog, IDC_WIN_COUNT, "6");
+      PressIn(dialog, IDC_IDLE_ROW_PLAYER);
+      ClickIn(dialog, IDOK);
+    });
+    Command(ID_FILE_SETTINGS);
+    EXPECT_EQ(driver.Runs(), 1);
+    EXPECT_EQ(activeInDialog, 1);  // the timer goes on answering FreeCell meanwhile
+    EXPECT_EQ(view.m_nGameOverYourWinCnt, 6);
+    EXPECT_EQ(view.m_nWinCountdown, 6);
+    EXPECT_EQ(view.m_nIdleRow, 2);
+    EXPECT_EQ(Stored("GameOverYourWinCnt"), "6");
+    EXPECT_EQ(Stored("GameOverYourWin"), "1");
+    EXPECT_EQ(Stored("IdleRow"), "2");
+    EXPECT_EQ(Stored("GameNo"), "70");
+    EXPECT_EQ(Stored("Path"), view.m_strPath);
+    ASSERT_EQ(m_launches.size(), startFailed ? 2u : 1u);
+    EXPECT_EQ(m_launches.back().commandLine, startFailed ? view.m_strPath : "C:\\FreeCell\\freecell.exe");
+    EXPECT_EQ(view.m_bLaunched, 1);
+    EXPECT_EQ(ListTexts(), (Texts{"3"}));
+  }
 }
 
 TEST_F(PanelSettings, CancelChangesNothing) {

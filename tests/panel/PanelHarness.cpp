@@ -1,10 +1,13 @@
 #include "PanelHarness.h"
 
+#include <utility>
+
 #include "DocTemplate.h"
 #include "FakeFreeCell.h"
 #include "FrameWnd.h"
 #include "MainFrame.h"
 #include "Platform.h"
+#include "WindowSearch.h"
 #include "Wnd.h"
 #include "resource.h"
 
@@ -65,6 +68,7 @@ void PanelTest::Reset() {
   // A usable start unless a test says otherwise; the launch itself is recorded, not run.
   Store("Path", "C:\\FreeCell\\freecell.exe");
   m_boxes.boxes.clear();
+  m_launches.clear();
 }
 
 CNuvariDoc& PanelTest::Document() const { return *m_view->GetDocument(); }
@@ -102,5 +106,51 @@ int PanelTest::Selection() const {
 void PanelTest::Select(int index) const {
   SendMessageA(Control(IDC_PENDING_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
+
+constexpr UINT_PTR kDriverTimer = 1;
+
+ModalDriver::ModalDriver(std::string caption, std::function<void(HWND)> act)
+    : m_caption(std::move(caption)), m_act(std::move(act)) {
+  m_window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ModalDriver::WindowProc));
+  SetTimer(m_window, kDriverTimer, 20, nullptr);
+}
+
+ModalDriver::~ModalDriver() {
+  KillTimer(m_window, kDriverTimer);
+  DestroyWindow(m_window);
+}
+
+LRESULT CALLBACK ModalDriver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    if (auto* self = reinterpret_cast<ModalDriver*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->OnTick();
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void ModalDriver::OnTick() {
+  // The callback may run nested loops of its own; it is not entered twice.
+  if (m_acting) return;
+  HWND dialog = nuvari::test::FindDialog(m_caption, nuvari::test::Match::Equals, GetCurrentProcessId());
+  if (!dialog) return;
+  m_acting = true;
+  ++m_runs;
+  m_act(dialog);
+  m_acting = false;
+  if (!IsClosed(dialog)) {
+    ++m_leftOpen;
+    EndDialog(dialog, IDCANCEL);
+  }
+}
+
+void ClickIn(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PressIn(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+bool IsClosed(HWND dialog) { return !IsWindow(dialog) || !IsWindowVisible(dialog); }
 
 }  // namespace paneltest

@@ -3,7 +3,6 @@
 #include "Cp932.h"
 #include "DocTemplate.h"
 #include "FrameWnd.h"
-#include "ModalDriver.h"
 #include "PanelHarness.h"
 
 namespace paneltest {
@@ -13,6 +12,7 @@ constexpr char kMakeSettings[] = "環境設定を行ってください。";
 constexpr char kLaunchFailed[] = "フリーセルの起動に失敗しました。環境設定を行ってください。：エラーコード =";
 
 using PanelStartup = PanelTest;
+using Texts = std::vector<std::string>;
 
 TEST_F(PanelStartup, LoadsTheRecordLaunchesOnceAndSetsUpTheTimer) {
   Store("GameNo", "417");
@@ -21,6 +21,11 @@ TEST_F(PanelStartup, LoadsTheRecordLaunchesOnceAndSetsUpTheTimer) {
   Store("GameOverYourWinCnt", "3");
   CNuvariView& view = Start();
   EXPECT_EQ(Text(IDC_GAME_NO), "417");
+  EXPECT_EQ(Text(IDC_BUTTON_UPDATE), "更新(\036U\037ｺ)");
+  EXPECT_EQ(Text(IDC_BUTTON_PEND), "保留(\036P\037ﾎ)");
+  EXPECT_EQ(Text(IDC_BUTTON_TRY), "ﾄﾗｲ(\036T\037ﾄ)");
+  EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
+  EXPECT_EQ(EnabledButtons(), (std::array<bool, 3>{true, true, false}));
   EXPECT_EQ(view.m_nTop, 40);
   EXPECT_EQ(view.m_nLeft, 25);
   EXPECT_EQ(view.m_nWinCountdown, 3);
@@ -53,17 +58,6 @@ TEST_F(PanelStartup, FrameShrinksToThePanel) {
   EXPECT_LT(frame.bottom - frame.top, (screen.bottom - screen.top) / 2);
 }
 
-TEST_F(PanelStartup, ControlsAsTheTemplateSays) {
-  StorePending({"8", "3"});
-  Start();
-  EXPECT_EQ(Text(IDC_BUTTON_UPDATE), "更新(\036U\037ｺ)");
-  EXPECT_EQ(Text(IDC_BUTTON_PEND), "保留(\036P\037ﾎ)");
-  EXPECT_EQ(Text(IDC_BUTTON_TRY), "ﾄﾗｲ(\036T\037ﾄ)");
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"8", "3"}));  // not sorted
-  EXPECT_EQ(EnabledButtons(), (std::array<bool, 3>{true, true, true}));
-}
-
 TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
   m_timerResult = 0;
   CNuvariView& view = Start();
@@ -74,6 +68,8 @@ TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
   EXPECT_EQ(m_launches.size(), 1u);
 }
 
+// A failed launch holds the timer off through its message and stores the whole record with
+// AutoExit 0; it keeps the new-game request for a FreeCell started by hand.
 TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
   struct Row { int line; UINT result; bool started; std::string message; };
   const Row rows[] = {
@@ -88,92 +84,85 @@ TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
     SCOPED_TRACE(row.line);
     Reset();
     Store("AutoExit", "1");
+    Store("GameNo", "77");
     m_launchResults = {row.result};
+    std::vector<int> activeDuringBoxes;
+    // The view exists before its initial update; its frame is found through the program object.
+    m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
+      auto* frame = fw::GetApp()->GetDocTemplate()->GetFrame();
+      activeDuringBoxes.push_back(static_cast<CNuvariView*>(frame->GetActiveView())->m_bActive);
+    };
     CNuvariView& view = Start();
+    m_boxes.onBox = nullptr;
     EXPECT_EQ(view.m_bLaunched, row.started ? 1 : 0);
-    EXPECT_EQ(view.m_bNewGame, 1);  // a failed start keeps the request for a FreeCell started by hand
-    if (row.started) {
-      EXPECT_TRUE(m_boxes.boxes.empty());
-      EXPECT_EQ(view.m_bAutoExit, 1);
-    } else {
-      EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kLaunchFailed + row.message}));
-      EXPECT_EQ(view.m_bAutoExit, 0);
-      EXPECT_EQ(Stored("AutoExit"), "0");
-    }
+    EXPECT_EQ(view.m_bNewGame, 1);
+    EXPECT_EQ(view.m_bActive, 1);
+    EXPECT_EQ(view.m_bAutoExit, row.started ? 1 : 0);
+    EXPECT_EQ(Stored("AutoExit"), row.started ? "1" : "0");
+    EXPECT_EQ(Stored("GameNo"), "77");
+    EXPECT_EQ(BoxTexts(), row.started ? Texts{} : Texts{kLaunchFailed + row.message});
+    EXPECT_EQ(activeDuringBoxes, std::vector<int>(row.started ? 0 : 1, 0));
+    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) EXPECT_EQ(box.caption, "Nuvari");
   }
 }
 
-TEST_F(PanelStartup, FailedLaunchHoldsTheTimerOffThroughItsMessage) {
-  Store("GameNo", "77");
-  m_launchResults = {2};
-  int activeDuringBox = -1;
-  // The view exists before its initial update; its frame is found through the program object.
-  m_boxes.onBox = [&](const nuvari::test::RecordedBox&) {
-    auto* frame = fw::GetApp()->GetDocTemplate()->GetFrame();
-    activeDuringBox = static_cast<CNuvariView*>(frame->GetActiveView())->m_bActive;
+// What a start lists and plays from the stored numbers, and what the next pend stores. Mended: a
+// stored GameNo of 0 was typed into FreeCell and refused; a stored pending value out of range was
+// listed and tried; a deal stored twice by a store ended half-way was listed twice.
+TEST_F(PanelStartup, StoredNumbersAsListedPlayedAndPended) {
+  struct Row {
+    int line;
+    const char* gameNo;
+    Texts stored, listed;
+    int shown, retryNo;
+    std::array<bool, 3> buttons;
+    Texts pended;  // none: no pend
+    const char* storedGameNo;
   };
+  const Row rows[] = {
+      // Not sorted; a stored zero is neither listed nor counted but stays stored.
+      {__LINE__, "20", {"8", "0", "3"}, {"8", "3"}, 20, 0, {true, true, true}, {"8", "0", "3", "20"}, "21"},
+      {__LINE__, "0", {"7", "40000", "7", "-2", "12", "12"}, {"7", "12"}, 1, 0, {true, true, true},
+       {"7", "40000", "-2", "12", "1"}, "2"},
+      // Deal 32000 with deals pending loads into Final without a message.
+      {__LINE__, "32000", {"0", "9", "4"}, {"9", "4"}, 32000, 9, {false, false, true}, {}, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    Reset();
+    Store("GameNo", row.gameNo);
+    StorePending(row.stored);
+    CNuvariView& view = Start();
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    EXPECT_EQ(ListTexts(), row.listed);
+    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(row.listed.size()));
+    EXPECT_EQ(view.m_nGameNo, row.shown);
+    EXPECT_EQ(Text(IDC_GAME_NO), std::to_string(row.shown));
+    EXPECT_EQ(view.m_nRetryNo, row.retryNo);
+    EXPECT_EQ(view.m_bNewGame, 1);
+    EXPECT_EQ(EnabledButtons(), row.buttons);
+    if (row.pended.empty()) continue;
+    Click(IDC_BUTTON_PEND);
+    EXPECT_EQ(StoredPending(), row.pended);
+    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(row.listed.size() + 1));
+    EXPECT_EQ(Stored("GameNo"), row.storedGameNo);
+  }
+}
+
+// The close remembers where FreeCell was as it closes it, and stores the whole record.
+TEST_F(PanelStartup, ClosingClosesFreeCellAndStoresTheRecordOnceMore) {
   CNuvariView& view = Start();
-  ASSERT_EQ(m_boxes.boxes.size(), 1u);
-  EXPECT_EQ(m_boxes.boxes[0].text, std::string(kLaunchFailed) + "2");
-  EXPECT_EQ(m_boxes.boxes[0].caption, "Nuvari");
-  EXPECT_EQ(activeDuringBox, 0);
-  EXPECT_EQ(view.m_bActive, 1);
-  EXPECT_EQ(Stored("GameNo"), "77");  // the whole record is stored with AutoExit 0
-  EXPECT_EQ(Stored("AutoExit"), "0");
-}
-
-TEST_F(PanelStartup, Deal32000WithPendingLoadsIntoFinalWithoutAMessage) {
-  Store("GameNo", "32000");
-  StorePending({"0", "9", "4"});
-  CNuvariView& view = Start();
-  EXPECT_TRUE(m_boxes.boxes.empty());
-  EXPECT_EQ(view.m_nRetryNo, 9);
-  EXPECT_EQ(view.m_bNewGame, 1);
-  EXPECT_EQ(EnabledButtons(), (std::array<bool, 3>{false, false, true}));
-  EXPECT_EQ(Text(IDC_GAME_NO), "32000");
-}
-
-TEST_F(PanelStartup, StoredZeroIsNeitherListedNorCountedButStaysStored) {
-  Store("GameNo", "20");
-  StorePending({"7", "0", "12"});
-  Start();
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  Click(IDC_BUTTON_PEND);
-  EXPECT_EQ(StoredPending(), (std::vector<std::string>{"7", "0", "12", "20"}));
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "3");
-}
-
-// Mended: a stored GameNo of 0 was typed into FreeCell and refused; a stored pending value out of
-// range was listed and tried; a deal stored twice by a store ended half-way was listed twice.
-TEST_F(PanelStartup, OutOfRangeNumbersAndRepeatedDealsAreNotPlayedOrListed) {
-  Store("GameNo", "0");
-  StorePending({"7", "40000", "7", "-2", "12", "12"});
-  CNuvariView& view = Start();
-  EXPECT_EQ(view.m_nGameNo, 1);
-  EXPECT_EQ(Text(IDC_GAME_NO), "1");
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"7", "12"}));
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "2");
-  Click(IDC_BUTTON_PEND);
-  EXPECT_EQ(Stored("GameNo"), "2");
-  EXPECT_EQ(StoredPending(), (std::vector<std::string>{"7", "40000", "-2", "12", "1"}));
-}
-
-TEST_F(PanelStartup, EmptyListDisablesTry) {
-  Start();
-  EXPECT_EQ(Text(IDC_PENDING_COUNT), "0");
-  EXPECT_FALSE(Enabled(IDC_BUTTON_TRY));
-}
-
-TEST_F(PanelStartup, ClosingStoresTheRecordOnceMore) {
-  CNuvariView& view = Start();
+  TitledWindow freeCell("ﾌﾘｰｾﾙ ｹﾞｰﾑ #1", true);
+  ASSERT_EQ(view.SelectTitleSet(), freeCell.Handle());
+  SetWindowPos(freeCell.Handle(), nullptr, 30, 66, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   TypeGameNo("250");
   Click(IDC_BUTTON_UPDATE);
   EXPECT_EQ(Stored("GameNo"), "(none)");  // an update in the sequence stores nothing by itself
-  view.m_nTop = 66;
   Close();
+  EXPECT_FALSE(IsWindow(freeCell.Handle()));
   EXPECT_EQ(Stored("GameNo"), "250");
   EXPECT_EQ(Stored("Top"), "66");
+  EXPECT_EQ(Stored("Left"), "30");
   EXPECT_EQ(Stored("Path"), "C:\\FreeCell\\freecell.exe");
 }
 

@@ -3,8 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <deque>
+
 #include "Cp932.h"
-#include "ModalDriver.h"
 #include "PanelHarness.h"
 #include "SettingsDlg.h"
 
@@ -129,23 +130,33 @@ TEST_F(SettingsDialog, RadioIndexCountsOnlyTheRadioButtons) {
   }
 }
 
-TEST_F(SettingsDialog, EmptyOrMissingPathDoesNotExist) {
-  for (const std::string& path : {std::string(), m_folder + "\\no-such\\freecell.exe"}) {
-    SCOPED_TRACE(path);
+// A path that does not exist, or one the player keeps after the warning that it does not name
+// FreeCell: the dialog stays open at the path.
+TEST_F(SettingsDialog, RefusedPathKeepsTheDialogOpenAtThePath) {
+  ScopedFile other(m_folder + "\\notepad.exe");
+  struct Row { int line; std::string path; std::deque<int> answers; std::string message; UINT type, mask; };
+  const Row rows[] = {
+      {__LINE__, "", {}, kPathMissing, MB_ICONEXCLAMATION, MB_ICONMASK},
+      {__LINE__, m_folder + "\\no-such\\freecell.exe", {}, kPathMissing, MB_ICONEXCLAMATION, MB_ICONMASK},
+      {__LINE__, other.Path(), {IDYES}, kTextPathNotFreeCell, MB_YESNO, MB_TYPEMASK},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     m_boxes.boxes.clear();
-    m_dialog.m_strPath = path;
+    m_boxes.answers = row.answers;
+    m_dialog.m_strPath = row.path;
     m_dialog.m_editWinCount = {};
     m_dialog.m_spinWinCount = {};
     EXPECT_EQ(Run([&](HWND dialog) {
                 ClickIn(dialog, IDOK);
-                EXPECT_EQ(BoxTexts(), (Texts{kPathMissing}));
+                EXPECT_EQ(BoxTexts(), (Texts{row.message}));
                 EXPECT_FALSE(IsClosed(dialog));
                 EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
                 ClickIn(dialog, IDCANCEL);
               }),
               IDCANCEL);
     ASSERT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+    EXPECT_EQ(m_boxes.boxes[0].type & row.mask, row.type);
   }
 }
 
@@ -184,19 +195,6 @@ TEST_F(SettingsDialog, NameCheckLooksForFreeCellInTheLowerCasedPath) {
   }
 }
 
-TEST_F(SettingsDialog, YesToTheWarningKeepsTheDialogOpenAtThePath) {
-  ScopedFile other(m_folder + "\\notepad.exe");
-  m_dialog.m_strPath = other.Path();
-  m_boxes.answers = {IDYES};
-  Run([&](HWND dialog) {
-    ClickIn(dialog, IDOK);
-    EXPECT_FALSE(IsClosed(dialog));
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
-    ClickIn(dialog, IDCANCEL);
-  });
-  EXPECT_EQ(BoxTexts(), (Texts{kTextPathNotFreeCell}));
-}
-
 TEST_F(SettingsDialog, CountIsCheckedEvenWhileItsBoxIsClear) {
   ScopedFile freeCell(m_folder + "\\freecell.exe");
   m_dialog.m_strPath = freeCell.Path();
@@ -216,9 +214,22 @@ TEST_F(SettingsDialog, CountIsCheckedEvenWhileItsBoxIsClear) {
   EXPECT_EQ(m_dialog.m_nGameOverYourWinCnt, 100);
 }
 
+// A cancelled browse changes nothing; a file chosen reloads every control from the members.
 TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
   m_dialog.m_strPath = "c:\\old\\freecell.exe";
+  Run([&](HWND dialog) {
+    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
+    ClickIn(dialog, IDC_BUTTON_BROWSE);
+    EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\old\\freecell.exe");
+    EXPECT_TRUE(Checked(dialog, IDC_IDLE_ROW_PLAYER));
+    ClickIn(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(m_dialog.browses, 1);
+  EXPECT_EQ(m_dialog.m_strPath, "c:\\old\\freecell.exe");
+
   m_dialog.choice = "C:\\Games\\FreeCell.exe";
+  m_dialog.m_editWinCount = {};
+  m_dialog.m_spinWinCount = {};
   HWND shown = nullptr;
   Run([&](HWND dialog) {
     shown = dialog;
@@ -237,25 +248,12 @@ TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
     EXPECT_FALSE(IsClosed(dialog));
     ClickIn(dialog, IDCANCEL);
   });
-  EXPECT_EQ(m_dialog.browses, 1);
+  EXPECT_EQ(m_dialog.browses, 2);
   std::string filter;
   for (const char* part : {"実行ファイル(*.exe)", "*.exe", "全ファイル(*.*)", "*.*", ""}) filter += part + std::string(1, '\0');
   EXPECT_EQ(m_dialog.seen,
             (Browse{"ファイルの参照", filter, "*.exe", "exe", OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, 1, shown}));
   EXPECT_EQ(m_dialog.m_strPath, "C:\\Games\\FreeCell.exe");  // the member as chosen
-}
-
-TEST_F(SettingsDialog, CancelledBrowseChangesNothing) {
-  m_dialog.m_strPath = "c:\\old\\freecell.exe";
-  Run([&](HWND dialog) {
-    PressIn(dialog, IDC_IDLE_ROW_PLAYER);
-    ClickIn(dialog, IDC_BUTTON_BROWSE);
-    EXPECT_EQ(TextOf(dialog, IDC_PATH), "c:\\old\\freecell.exe");
-    EXPECT_TRUE(Checked(dialog, IDC_IDLE_ROW_PLAYER));
-    ClickIn(dialog, IDCANCEL);
-  });
-  EXPECT_EQ(m_dialog.browses, 1);
-  EXPECT_EQ(m_dialog.m_strPath, "c:\\old\\freecell.exe");
 }
 
 TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {

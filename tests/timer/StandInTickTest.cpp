@@ -38,18 +38,13 @@ class StandInTick : public ViewFixture {
   std::unique_ptr<nuvari::test::StandIn> freeCell;
 };
 
-TEST_F(StandInTick, TheNewGameStepOpensTheDialogOfAnotherProgram) {
-  ASSERT_TRUE(Start(""));
-  ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
-  // Whichever way the command got there, FreeCell saw the select-game request once.
-  const bool byMenu = Log().Contains("menu-select-game");
-  const bool byKey = Log().Contains("key-f3");
-  EXPECT_TRUE(byMenu != byKey);
-}
-
+// The new-game step opens the dialog of another program, and the deal is typed, read back and
+// confirmed across processes.
 TEST_F(StandInTick, TheDealIsTypedReadBackAndConfirmedAcrossProcesses) {
   ASSERT_TRUE(Start(""));
   ASSERT_NE(TickUntil("ｹﾞｰﾑ番号の指定", Match::Equals), nullptr);
+  // Whichever way the command got there, FreeCell saw the select-game request once.
+  EXPECT_TRUE(Log().Contains("menu-select-game") != Log().Contains("key-f3"));
   ASSERT_NE(TickUntil("ﾌﾘｰｾﾙ ｹﾞｰﾑ #617", Match::Equals), nullptr);
   EXPECT_TRUE(Log().WaitForLine("dialog-ok 617", kWaitMs));
   EXPECT_TRUE(Log().Contains("number-read 617"));

@@ -6,12 +6,24 @@
 namespace timertest {
 
 void ViewFixture::SetUp() {
-  // A test without FreeCell's main window must not close the frame under its feet.
-  registry.Store({{"Path", "freecell.exe"}, {"AutoExit", "0"}});
-  PrepareRegistry();
   boxes = std::make_unique<nuvari::test::MessageBoxRecorder>();
   // FreeCell "starts" without a program: the test brings its own windows.
   fw::platform::TestHooks().winExec = [](const std::string&, UINT) -> UINT { return 33; };
+  Open({});
+}
+
+void ViewFixture::Reopen(Values values) {
+  windows.clear();
+  app.reset();
+  PumpPending();
+  Open(values);
+}
+
+void ViewFixture::Open(Values values) {
+  // A test without FreeCell's main window must not close the frame under its feet.
+  registry.Store({{"Path", "freecell.exe"}, {"AutoExit", "0"}});
+  PrepareRegistry();
+  registry.Store(values);
   app = std::make_unique<nuvari::test::TestApp>(SW_SHOWNOACTIVATE);
   ASSERT_TRUE(app->Open<fw::CFrameWnd>());
   view = static_cast<CNuvariView*>(app->GetDocTemplate()->GetFrame()->GetActiveView());

@@ -29,6 +29,9 @@ class ViewFixture : public ::testing::Test {
 
   // Registry values written before the view is made (the settings it loads).
   virtual void PrepareRegistry() {}
+  using Values = std::initializer_list<std::pair<const char*, std::string>>;
+  // The program closed (storing its record) and started again with these values stored as well.
+  void Reopen(Values values);
 
   // A FreeCell-like window that lives until the test ends (or Destroy()).
   FakeWindow& Make(const std::string& title, MenuBar menu = MenuBar::None, OnClose onClose = OnClose::Destroy);
@@ -51,6 +54,9 @@ class ViewFixture : public ::testing::Test {
   std::unique_ptr<TestApp> app;
   CNuvariView* view = nullptr;
   std::vector<std::unique_ptr<FakeWindow>> windows;
+
+ private:
+  void Open(Values values);
 };
 
 }  // namespace timertest
