@@ -30,7 +30,7 @@ std::string Layout(const Deal& deal) {
 
 }  // namespace
 
-TEST(Deal, GameOneMatchesPublishedLayout) {
+TEST(Deal, GamesOneAnd617MatchTheirPublishedLayouts) {
   EXPECT_EQ(Layout(Deal(1)),
             "JD 2D 9H JC 5D 7H 7C 5H\n"
             "KD KC 9S 5S AD QC KH 3H\n"
@@ -39,9 +39,6 @@ TEST(Deal, GameOneMatchesPublishedLayout) {
             "3S TD 4S TH 8H 2C JH 7D\n"
             "6D 8S 8D QS 6C 3D 8C TC\n"
             "6S 9C 2H 6H\n");
-}
-
-TEST(Deal, Game617MatchesPublishedLayout) {
   EXPECT_EQ(Layout(Deal(617)),
             "7D AD 5C 3S 5S 8C 2D AH\n"
             "TD 7S QD AC 6D 8H AS KH\n"
@@ -64,18 +61,13 @@ TEST(Deal, EveryNumberedDealHoldsEachCardOnceInColumnsOfSevenAndSix) {
   }
 }
 
-TEST(Deal, NumbersOutsideTheGameRangeAreNotValid) {
-  EXPECT_FALSE(Deal::IsValidNumber(0));
-  EXPECT_TRUE(Deal::IsValidNumber(1));
-  EXPECT_TRUE(Deal::IsValidNumber(32000));
-  EXPECT_FALSE(Deal::IsValidNumber(32001));
-  EXPECT_FALSE(Deal::IsValidNumber(-1));
-}
-
-TEST(Card, FaceTexts) {
-  EXPECT_EQ(Card(10, Suit::Hearts).RankText(), "10");
-  EXPECT_EQ(Card(1, Suit::Spades).RankText(), "A");
-  EXPECT_EQ(Card(12, Suit::Clubs).RankText(), "Q");
+TEST(Deal, NumbersOutsideTheGameRangeAreNotValidAndCardsHaveTheirFaces) {
+  std::vector<bool> valid;
+  for (int number : {-1, 0, 1, 32000, 32001}) valid.push_back(Deal::IsValidNumber(number));
+  EXPECT_EQ(valid, (std::vector<bool>{false, false, true, true, false}));
+  EXPECT_EQ((std::vector<std::string>{Card(10, Suit::Hearts).RankText(), Card(1, Suit::Spades).RankText(),
+                                      Card(12, Suit::Clubs).RankText()}),
+            (std::vector<std::string>{"10", "A", "Q"}));
   EXPECT_TRUE(Card(5, Suit::Diamonds).IsRed());
   EXPECT_FALSE(Card(5, Suit::Clubs).IsRed());
 }

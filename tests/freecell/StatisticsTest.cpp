@@ -5,43 +5,25 @@
 
 using freecell::Statistics;
 
-TEST(Statistics, WinsAndLossesCountTotalsAndStreaks) {
-  Statistics stats;
-  stats.RecordWin();
-  stats.RecordWin();
-  stats.RecordLoss();
-  stats.RecordWin();
-  stats.RecordWin();
-  stats.RecordWin();
-  Statistics expected;
-  expected.won = 5;
-  expected.lost = 1;
-  expected.wins = 3;
-  expected.losses = 1;
-  expected.streak = 3;
-  expected.stype = Statistics::kWinning;
-  EXPECT_EQ(stats, expected);
-}
-
-TEST(Statistics, LongestStreakIsKeptWhenAShorterOneEnds) {
-  Statistics stats;
-  for (int i = 0; i < 3; ++i) stats.RecordLoss();
-  stats.RecordWin();
-  stats.RecordLoss();
-  EXPECT_EQ(stats.losses, 3);
-  EXPECT_EQ(stats.streak, 1);
-  EXPECT_EQ(stats.stype, Statistics::kLosing);
-  EXPECT_EQ(stats.lost, 4);
-  EXPECT_EQ(stats.won, 1);
-}
-
-TEST(Statistics, ImplausibleStoredValuesStartOver) {
-  Statistics stats;
-  stats.won = -1;
-  stats.streak = -7;
-  stats.stype = Statistics::kWinning;
-  stats.RecordWin();
-  EXPECT_EQ(stats.won, 1);
-  EXPECT_EQ(stats.streak, 1);
-  EXPECT_EQ(stats.wins, 1);
+TEST(Statistics, FinishedDealsCountTotalsStreaksAndTheLongestStreaks) {
+  constexpr auto kWinning = Statistics::kWinning;
+  constexpr auto kLosing = Statistics::kLosing;
+  const struct {
+    int line;
+    Statistics stored;
+    const char* deals;  // W won, L lost, in order
+    Statistics expected;
+  } rows[] = {
+      {__LINE__, {}, "WWLWWW", {.losses = 1, .lost = 1, .streak = 3, .stype = kWinning, .wins = 3, .won = 5}},
+      // The longest streak is kept when a shorter one ends.
+      {__LINE__, {}, "LLLWL", {.losses = 3, .lost = 4, .streak = 1, .stype = kLosing, .wins = 1, .won = 1}},
+      // Implausible stored values start over.
+      {__LINE__, {.streak = -7, .stype = kWinning, .won = -1}, "W", {.streak = 1, .stype = kWinning, .wins = 1, .won = 1}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    Statistics stats = row.stored;
+    for (const char* deal = row.deals; *deal; ++deal) *deal == 'W' ? stats.RecordWin() : stats.RecordLoss();
+    EXPECT_EQ(stats, row.expected);
+  }
 }
