@@ -78,32 +78,22 @@ TEST(SupervisorFlow, EverySecondWinBoxIsLeftToThePlayer) {
   EXPECT_TRUE(run.Close());
 }
 
-class MoveQuestionRun : public ::testing::TestWithParam<int> {};
-
-TEST_P(MoveQuestionRun, IsAnsweredAsIdleRowSays) {
-  const int idleRow = GetParam();
+// IdleRow 0 and 1 are answered in SequenceMoveRun; any other value leaves the question to the player.
+TEST(SupervisorFlow, AMoveQuestionIsLeftToThePlayerWhenIdleRowIsNeitherZeroNorOne) {
   SupervisorRun run;
   run.UseStandIn("/edition=full /askmove=200 /autowin=1500");
-  run.Store("IdleRow", std::to_string(idleRow));
+  run.Store("IdleRow", "2");
   ASSERT_TRUE(run.Start());
   ASSERT_TRUE(run.WaitForCount("open move-question", 1));
-  if (idleRow == 0) {
-    EXPECT_TRUE(run.WaitForCount("button move-question column", 1));
-  } else if (idleRow == 1) {
-    EXPECT_TRUE(run.WaitForCount("button move-question one-card", 1));
-  } else {
-    Sleep(1200);  // four ticks and more
-    EXPECT_EQ(run.Find("button move-question column"), -1);
-    EXPECT_EQ(run.Find("button move-question one-card"), -1);
-    HWND question = nuvari::test::FindDialog(kFull.moveToEmpty, Match::Equals);
-    ASSERT_NE(question, nullptr) << "the question waits for the player";
-    ASSERT_TRUE(nuvari::test::ClickButton(question, "列を移動する", Match::Contains));
-    EXPECT_TRUE(run.WaitForCount("button move-question column", 1));
-  }
+  Sleep(1200);  // four ticks and more
+  EXPECT_EQ(run.Find("button move-question column"), -1);
+  EXPECT_EQ(run.Find("button move-question one-card"), -1);
+  HWND question = nuvari::test::FindDialog(kFull.moveToEmpty, Match::Equals);
+  ASSERT_NE(question, nullptr) << "the question waits for the player";
+  ASSERT_TRUE(nuvari::test::ClickButton(question, "列を移動する", Match::Contains));
+  EXPECT_TRUE(run.WaitForCount("button move-question column", 1));
   EXPECT_TRUE(run.Close());
 }
-
-INSTANTIATE_TEST_SUITE_P(IdleRow, MoveQuestionRun, ::testing::Values(0, 1, 2));
 
 // The question from a real move: deal 7 played by posted clicks along the solver's moves up to the
 // first that takes several cards to an empty column; Nuvari's answer decides how many go.
@@ -150,33 +140,27 @@ TEST_P(SequenceMoveRun, TheQuestionOfASequenceMoveIsAnsweredAsIdleRowSays) {
 
 INSTANTIATE_TEST_SUITE_P(IdleRow, SequenceMoveRun, ::testing::Values(0, 1));
 
-TEST(SupervisorFlow, TheResignBoxRecordsFreeCellsPositionBeforeYes) {
-  SupervisorRun run;
-  run.UseStandIn("/edition=half /askresign");
-  HWND freeCell = run.StartFirstDeal(kHalf.gameTitle);
-  ASSERT_NE(freeCell, nullptr);
-  // The player moves FreeCell and asks it for another deal: FreeCell asks whether to resign.
-  const auto [left, top] = MoveTo(freeCell, 150, 120);
-  ASSERT_FALSE(left.empty());
-  PostMessageA(freeCell, WM_KEYDOWN, VK_F3, 0);
-  ASSERT_TRUE(run.WaitForCount("button resign yes", 1));
-  EXPECT_EQ(run.Stored("Left"), left);
-  EXPECT_EQ(run.Stored("Top"), top);
-  EXPECT_TRUE(run.Close());
-}
-
-TEST(SupervisorFlow, QuittingClosesFreeCellAndStoresItsPlace) {
-  SupervisorRun run;
-  run.UseStandIn("/edition=full /askonclose");
-  HWND freeCell = run.StartFirstDeal(kFull.gameTitle);
-  ASSERT_NE(freeCell, nullptr);
-  const auto [left, top] = MoveTo(freeCell, 90, 70);
-  ASSERT_FALSE(left.empty());
-  EXPECT_TRUE(run.Close());
-  EXPECT_TRUE(run.WaitForCount("button resign yes", 1)) << "FreeCell's question answered with yes";
-  EXPECT_TRUE(run.WaitForCount("closed", 1));
-  EXPECT_EQ(run.Stored("Left"), left);
-  EXPECT_EQ(run.Stored("Top"), top);
+// The player moves FreeCell, then asks it for another deal, or quits: FreeCell asks whether to resign,
+// and its place is stored before the yes.
+TEST(SupervisorFlow, TheResignQuestionOfANewDealOrOfQuittingRecordsFreeCellsPositionBeforeYes) {
+  for (const bool quit : {false, true}) {
+    SCOPED_TRACE(quit ? "quitting" : "a new deal");
+    SupervisorRun run;
+    run.UseStandIn(quit ? "/edition=full /askonclose" : "/edition=half /askresign");
+    HWND freeCell = run.StartFirstDeal(quit ? kFull.gameTitle : kHalf.gameTitle);
+    ASSERT_NE(freeCell, nullptr);
+    const auto [left, top] = MoveTo(freeCell, quit ? 90 : 150, quit ? 70 : 120);
+    ASSERT_FALSE(left.empty());
+    if (quit) {
+      EXPECT_TRUE(run.Close());
+    } else {
+      PostMessageA(freeCell, WM_KEYDOWN, VK_F3, 0);
+    }
+    ASSERT_TRUE(run.WaitForCount("button resign yes", 1));
+    EXPECT_EQ(run.Stored("Left"), left);
+    EXPECT_EQ(run.Stored("Top"), top);
+    EXPECT_TRUE(quit ? run.WaitForCount("closed", 1) : run.Close());
+  }
 }
 
 TEST(SupervisorFlow, AutoExitEndsTheSupervisorWhenFreeCellHasGone) {

@@ -53,12 +53,10 @@ TEST(Resources, VersionBlockOfTheProgram) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00020000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00020000u);
-  EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
-  EXPECT_EQ(VersionString(block, "ProductName"), "Nuvari");
-  EXPECT_EQ(VersionString(block, "InternalName"), "Nuvari");
+  EXPECT_EQ((std::vector<DWORD>{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                                 fixed->dwProductVersionLS}),
+            (std::vector<DWORD>{0x00020000u, 1, 0x00020000u, 1}));
+  EXPECT_EQ(VersionString(block, "ProductName") + "|" + VersionString(block, "InternalName"), "Nuvari|Nuvari");
 }
 
 TEST(Resources, TheVersionCommandShowsTheVersionBox) {

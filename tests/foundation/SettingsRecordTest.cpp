@@ -6,6 +6,9 @@
 #include "Files.h"
 #include "InProcess.h"
 
+#include <sstream>
+#include <tuple>
+
 using namespace nuvari::test;
 
 namespace {
@@ -14,6 +17,20 @@ void Store(const std::string& name, const std::string& text) { WriteRegistryText
 std::optional<std::string> Stored(const std::string& name) { return ReadRegistryText(RegistryScope::kFreeCell, name); }
 bool IsStored(const std::string& name) { return ReadRegistryValue(RegistryScope::kFreeCell, name).has_value(); }
 
+// Pending0, Pending1, ... as "4,,6": "-" for a missing value, the missing ones at the end left out.
+void StorePending(const std::string& values) {
+  std::istringstream in(values);
+  int i = 0;
+  for (std::string text; std::getline(in, text, ','); ++i)
+    if (text != "-") Store(settings_names::PendingName(i), text);
+}
+std::string StoredPending() {
+  std::string values;
+  for (int i = 0; i < 10; ++i) values += (i ? "," : "") + Stored(settings_names::PendingName(i)).value_or("-");
+  while (values.size() > 1 && values.ends_with(",-")) values.resize(values.size() - 2);
+  return values;
+}
+
 // The document's numbers: GameNo, Top, Left, IdleRow, AutoExit, GameOverYourWin, GameOverYourWinCnt.
 std::vector<int> Numbers(const CNuvariDoc& doc) {
   return {doc.m_nGameNo, doc.m_nTop, doc.m_nLeft, doc.m_nIdleRow, doc.m_bAutoExit, doc.m_bGameOverYourWin,
@@ -21,8 +38,6 @@ std::vector<int> Numbers(const CNuvariDoc& doc) {
 }
 
 }  // namespace
-
-using Texts = std::vector<std::string>;
 
 class SettingsStore : public ::testing::Test {
  protected:
@@ -90,59 +105,43 @@ TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
 }
 
 // Zeros, and values outside 1..32000 alike, are no deals: the panel skips them, the store keeps them.
-TEST_F(SettingsStore, PendingValuesThatAreNoDealsStayAndAreWrittenBack) {
-  const std::vector<std::int32_t> rows[] = {{7, 0, 12}, {40000, -3, 5}};
-  for (const std::vector<std::int32_t>& stored : rows) {
-    SCOPED_TRACE(stored[0]);
-    for (std::size_t i = 0; i < stored.size(); ++i) Store("Pending" + std::to_string(i), std::to_string(stored[i]));
-    doc.ReadSettings();
-    EXPECT_EQ(doc.m_arrPending, stored);
-    EXPECT_EQ(doc.m_nPendingCount, 3);
-    doc.WriteSettings();
-    Texts texts;
-    for (const std::int32_t deal : stored) texts.push_back(std::to_string(deal));
-    EXPECT_EQ(registry.StoredPending(), texts);
+// Mended: a store ended between two writes (5, 7, 9 with 5 retired, written as 7, 9 over the first
+// two values) left 7, 9, 9, and the panel listed 9 twice; the stale tail goes at the next store.
+// A gap or an empty value ends the list; the values after it are left alone.
+TEST_F(SettingsStore, PendingValuesAreReadUpToAGapWithoutRepeatsAndWrittenBackAsHeld) {
+  const struct {
+    int line;
+    const char* stored;
+    std::vector<std::int32_t> held;
+    int storedCount;  // as read
+    const char* written;
+  } rows[] = {
+      {__LINE__, "7,0,12", {7, 0, 12}, 3, "7,0,12"},   {__LINE__, "40000,-3,5", {40000, -3, 5}, 3, "40000,-3,5"},
+      {__LINE__, "7,9,9,0,7", {7, 9, 0}, 5, "7,9,0"}, {__LINE__, "4,5,-,6", {4, 5}, 2, "4,5,-,6"},
+      {__LINE__, "4,,6", {4}, 1, "4,,6"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    DeleteRegistryTree(RegistryScope::kFreeCell);
+    StorePending(row.stored);
+    CNuvariDoc read;
+    read.ReadSettings();
+    EXPECT_EQ(std::tuple(read.m_arrPending, read.m_nPendingCount, read.m_nStoredPendingCount),
+              std::tuple(row.held, static_cast<int>(row.held.size()), row.storedCount));
+    EXPECT_EQ(StoredPending(), row.stored) << "a read writes nothing";
+    read.WriteSettings();
+    EXPECT_EQ(StoredPending(), row.written);
+    EXPECT_EQ(read.m_nStoredPendingCount, static_cast<int>(row.held.size()));
   }
 }
 
-// Mended: a store ended between two writes (5, 7, 9 with 5 retired, written as 7, 9 over the first
-// two values) left 7, 9, 9, and the panel listed 9 twice.
-TEST_F(SettingsStore, ADealStoredTwiceIsHeldOnceAndTheStaleTailGoesAtTheNextStore) {
-  Store("Pending0", "7");
-  Store("Pending1", "9");
-  Store("Pending2", "9");
-  Store("Pending3", "0");
-  Store("Pending4", "7");
+TEST_F(SettingsStore, AddingOverAGapReplacesTheOldValue) {
+  StorePending("4,5,-,6");
   doc.ReadSettings();
-  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{7, 9, 0}));
-  EXPECT_EQ(doc.m_nPendingCount, 3);
-  EXPECT_EQ(doc.m_nStoredPendingCount, 5);
-  EXPECT_EQ(Stored("Pending2"), "9") << "stays until the next store";
-  doc.WriteSettings();
-  EXPECT_EQ(registry.StoredPending(), (Texts{"7", "9", "0"}));
-  EXPECT_FALSE(IsStored("Pending4"));
-  EXPECT_EQ(doc.m_nStoredPendingCount, 3);
-}
-
-TEST_F(SettingsStore, AGapEndsTheListAndLaterValuesAreLeftAlone) {
-  Store("Pending0", "4");
-  Store("Pending1", "5");
-  Store("Pending3", "6");
-  doc.ReadSettings();
-  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{4, 5}));
-  doc.WriteSettings();
-  EXPECT_EQ(Stored("Pending3"), "6");
   doc.AddPending(8);
-  doc.AddPending(9);  // position 3 is written now and replaces the old value
+  EXPECT_EQ(Stored("Pending3"), "6");
+  doc.AddPending(9);
   EXPECT_EQ(Stored("Pending3"), "9");
-}
-
-TEST_F(SettingsStore, AnEmptyPendingValueEndsTheList) {
-  Store("Pending0", "4");
-  Store("Pending1", "");
-  Store("Pending2", "6");
-  doc.ReadSettings();
-  EXPECT_EQ(doc.m_nPendingCount, 1);
 }
 
 TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
@@ -150,8 +149,7 @@ TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
   doc.ReadSettings();
   doc.RemovePending(11);
   doc.RemovePending(12);
-  EXPECT_EQ(registry.StoredPending(), (Texts{"10", "13", "14"}));
-  EXPECT_FALSE(IsStored("Pending4"));
+  EXPECT_EQ(StoredPending(), "10,13,14");
   EXPECT_EQ(doc.m_nStoredPendingCount, 3);
 }
 
@@ -161,31 +159,27 @@ TEST_F(SettingsStore, RemovePendingTakesTheFirstEqualDealAndStoresEvenWithoutOne
   doc.AddPending(17);
   doc.AddPending(5);
   doc.RemovePending(5);
-  EXPECT_EQ(doc.m_arrPending, (std::vector<std::int32_t>{17, 5}));
-  EXPECT_EQ(doc.m_nPendingCount, 2);
-  EXPECT_FALSE(IsStored("Pending2"));
+  EXPECT_EQ(std::tuple(doc.m_arrPending, doc.m_nPendingCount), std::tuple(std::vector<std::int32_t>{17, 5}, 2));
+  EXPECT_EQ(StoredPending(), "17,5");
   Store("GameNo", "77");  // a store happens even when nothing was removed
   doc.RemovePending(999);
   EXPECT_EQ(Stored("GameNo"), "1");
 }
 
-TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalText) {
+TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalTextAndReadsBackAsSet) {
+  const std::string path = "C:\\Games\\フリーセル\\freecell.exe";
   doc.ReadSettings();
-  doc.SetSettings({"C:\\Games\\フリーセル\\freecell.exe", 31999, -4, 250, 1, 0, 1, 100});
-  const std::pair<const char*, const char*> expected[] = {
-      {"Path", "C:\\Games\\フリーセル\\freecell.exe"}, {"GameNo", "31999"}, {"Top", "-4"}, {"Left", "250"},
-      {"IdleRow", "1"}, {"AutoExit", "0"}, {"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "100"}};
-  for (const auto& [name, text] : expected) {
-    auto value = ReadRegistryValue(RegistryScope::kFreeCell, name);
-    ASSERT_TRUE(value) << name;
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << name;
-    EXPECT_EQ(Stored(name), text) << name;
-  }
+  doc.SetSettings({path, 31999, -4, 250, 1, 0, 1, 100});
+  RegistryTree expected;
+  for (const auto& [name, text] : {std::pair<const char*, std::string>{"Path", path}, {"GameNo", "31999"}, {"Top", "-4"},
+                                   {"Left", "250"}, {"IdleRow", "1"}, {"AutoExit", "0"}, {"GameOverYourWin", "1"},
+                                   {"GameOverYourWinCnt", "100"}})
+    expected[name] = {REG_SZ, text + '\0'};
+  EXPECT_EQ(ReadRegistryTree(RegistryScope::kFreeCell), expected);
   CNuvariDoc reread;
   reread.ReadSettings();
-  EXPECT_EQ(reread.m_strPath, "C:\\Games\\フリーセル\\freecell.exe");
-  EXPECT_EQ(reread.m_nGameNo, 31999);
-  EXPECT_EQ(reread.m_nTop, -4);
+  EXPECT_EQ(reread.m_strPath, path);
+  EXPECT_EQ(Numbers(reread), (std::vector<int>{31999, -4, 250, 1, 0, 1, 100}));
 }
 
 TEST_F(SettingsStore, APathStoredAsRegDwordIsReadAsItsBytes) {

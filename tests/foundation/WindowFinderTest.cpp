@@ -43,42 +43,6 @@ class WindowFinder : public ::testing::Test {
   HWND desktop = GetDesktopWindow();
 };
 
-TEST_F(WindowFinder, EqualsMatchesTheWholeTitleOnly) {
-  auto longer = MakeWindow("フリーセル ゲーム #12");
-  auto exact = MakeWindow("フリーセル");
-  EXPECT_EQ(finder.FindChildByText(desktop, "フリーセル", CWindowFinder::kMatchEquals), exact.get());
-  exact.reset();
-  EXPECT_EQ(finder.FindChildByText(desktop, "フリーセル", CWindowFinder::kMatchEquals), nullptr);
-  EXPECT_EQ(finder.FindChildByText(desktop, "フリーセル", CWindowFinder::kMatchContains), longer.get());
-}
-
-TEST_F(WindowFinder, TheTopmostMatchWins) {
-  auto lower = MakeWindow("ﾌﾘｰｾﾙ first");
-  auto upper = MakeWindow("ﾌﾘｰｾﾙ second");
-  EXPECT_EQ(finder.FindChildByText(desktop, "ﾌﾘｰｾﾙ", CWindowFinder::kMatchContains), upper.get());
-}
-
-TEST_F(WindowFinder, ContainsNeverStartsOnASecondByte) {
-  // 83 CC D8: a double-byte character whose trail byte is "ﾌ", then "ﾘ".
-  auto straddling = MakeWindow("\x83\xcc\xd8");
-  EXPECT_EQ(finder.FindChildByText(desktop, "ﾌﾘ", CWindowFinder::kMatchContains), nullptr);
-  auto real = MakeWindow("xﾌﾘ");
-  EXPECT_EQ(finder.FindChildByText(desktop, "ﾌﾘ", CWindowFinder::kMatchContains), real.get());
-}
-
-TEST_F(WindowFinder, EmptyTitlesNeverMatchAndAnEmptyTextFindsTheTopmostTitledWindow) {
-  auto titled = MakeWindow("some title");
-  auto untitled = MakeWindow("");
-  EXPECT_EQ(finder.FindChildByText(desktop, "", CWindowFinder::kMatchContains), titled.get());
-  EXPECT_EQ(finder.FindChildByText(desktop, "", CWindowFinder::kMatchEquals), nullptr);
-}
-
-TEST_F(WindowFinder, ModesOtherThanEqualsAndContainsFindNothing) {
-  auto window = MakeWindow("ゲーム オーバー");
-  for (int mode : {1, 3, -1, 100})
-    EXPECT_EQ(finder.FindChildByText(desktop, "ゲーム オーバー", mode), nullptr) << mode;
-}
-
 TEST_F(WindowFinder, OnlyDirectChildrenAreSearched) {
   auto parent = MakeWindow("parent");
   auto child = MakeWindow("child", parent.get());
@@ -94,13 +58,15 @@ TEST_F(WindowFinder, AnInvalidParentFindsNothing) {
   EXPECT_EQ(finder.FindChildByText(nullptr, "x", CWindowFinder::kMatchContains), nullptr);
 }
 
-// A tick searches one snapshot of the desktop; it must answer every search as the live walk does.
-TEST_F(WindowFinder, ASnapshotAnswersEachSearchAsTheLiveWalk) {
+// Every search answered by the live walk and by one snapshot of the desktop (a tick searches one).
+TEST_F(WindowFinder, TitlesMatchWholeOrContainedTopmostFirstAndTheSnapshotAnswersAsTheLiveWalk) {
+  auto real = MakeWindow("xﾌﾘ");
   auto game = MakeWindow("フリーセル ゲーム #12");
+  // 83 CC D8: a double-byte character whose trail byte is "ﾌ", then "ﾘ".
   auto straddling = MakeWindow("\x83\xcc\xd8");
   auto box = MakeWindow("フリーセル");
-  auto untitled = MakeWindow("");
   auto upper = MakeWindow("x フリーセル");
+  auto untitled = MakeWindow("");
   const CWindowSnapshot snapshot = CWindowSnapshot::TakeTopLevel();
   const struct {
     int line;
@@ -108,27 +74,23 @@ TEST_F(WindowFinder, ASnapshotAnswersEachSearchAsTheLiveWalk) {
     int mode;
     HWND expected;
   } rows[] = {
-      {__LINE__, "フリーセル", CWindowFinder::kMatchContains, upper.get()},
+      {__LINE__, "フリーセル", CWindowFinder::kMatchContains, upper.get()},  // the topmost match
       {__LINE__, "フリーセル", CWindowFinder::kMatchEquals, box.get()},
+      {__LINE__, "フリーセル ゲーム", CWindowFinder::kMatchEquals, nullptr},  // the whole title only
       {__LINE__, "フリーセル ゲーム #", CWindowFinder::kMatchContains, game.get()},
-      {__LINE__, "ﾌﾘ", CWindowFinder::kMatchContains, nullptr},
-      {__LINE__, "", CWindowFinder::kMatchEquals, nullptr},
-      {__LINE__, "フリーセル", 1, nullptr},
+      {__LINE__, "ﾌﾘ", CWindowFinder::kMatchContains, real.get()},  // never from a second byte
+      {__LINE__, "", CWindowFinder::kMatchEquals, nullptr},  // empty titles never match
+      {__LINE__, "", CWindowFinder::kMatchContains, upper.get()},  // the topmost titled window
+      {__LINE__, "フリーセル", 1, nullptr},  // modes other than equals and contains
+      {__LINE__, "フリーセル", 3, nullptr},
+      {__LINE__, "フリーセル", -1, nullptr},
+      {__LINE__, "フリーセル", 100, nullptr},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(snapshot.Find(row.text, row.mode), row.expected) << "row at line " << row.line;
-    EXPECT_EQ(finder.FindChildByText(desktop, row.text, row.mode), row.expected) << "row at line " << row.line;
+    SCOPED_TRACE(row.line);
+    EXPECT_EQ(snapshot.Find(row.text, row.mode), row.expected);
+    EXPECT_EQ(finder.FindChildByText(desktop, row.text, row.mode), row.expected);
   }
-  // The topmost titled window of the whole desktop, whichever program owns it.
-  EXPECT_EQ(snapshot.Find("", CWindowFinder::kMatchContains),
-            finder.FindChildByText(desktop, "", CWindowFinder::kMatchContains));
-}
-
-TEST_F(WindowFinder, PumpMessagesReturnsZeroOnAnEmptyQueue) {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-  }
-  EXPECT_EQ(finder.PumpMessages(), 0);
 }
 
 TEST_F(WindowFinder, PumpMessagesDispatchesWhatIsQueuedBeforeQuit) {
@@ -140,6 +102,6 @@ TEST_F(WindowFinder, PumpMessagesDispatchesWhatIsQueuedBeforeQuit) {
   PostQuitMessage(3);
   EXPECT_EQ(finder.PumpMessages(), 1);
   EXPECT_EQ(received, 2);
-  // The quit was taken off the queue, not posted again.
+  // The quit was taken off the queue, not posted again: an empty queue gives 0.
   EXPECT_EQ(finder.PumpMessages(), 0);
 }

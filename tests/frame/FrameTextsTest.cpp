@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstring>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "FrameSession.h"
@@ -28,46 +30,28 @@ class FrameTextsTest : public FrameTest {
   FrameSession session{app};
 };
 
-struct MenuRow {
-  int line;
-  int popup;  // -1: the menu bar itself
-  UINT position;
-  UINT id;    // 0: separator
-  const char* text;
-};
+// The menu bar's texts, then each popup's items as text and command (0: separator or popup).
+using MenuItems = std::vector<std::pair<std::string, UINT>>;
+MenuItems Items(HMENU menu) {
+  MenuItems items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    items.emplace_back(MenuText(menu, static_cast<UINT>(i)), GetSubMenu(menu, i) ? 0 : GetMenuItemID(menu, i));
+  return items;
+}
 
 TEST_F(FrameTextsTest, MenuItemsCarryTheirTextsAccessKeysAndCommands) {
-  const MenuRow rows[] = {
-      {__LINE__, -1, 0, 0, "ﾌｧｲﾙ(\036F\037ﾌ)"},
-      {__LINE__, -1, 1, 0, "表示(\036V\037ﾋ)"},
-      {__LINE__, -1, 2, 0, "ﾍﾙﾌﾟ(\036H\037ﾍ)"},
-      {__LINE__, 0, 0, 32771, "環境設定(\036E\037ｶ)..."},
-      {__LINE__, 0, 1, 0, ""},
-      {__LINE__, 0, 2, 57665, "終了(\036X\037ﾘ)"},
-      {__LINE__, 1, 0, 59392, "ツールバー(\036T\037ﾂ)"},
-      {__LINE__, 1, 1, 59393, "ステータス バー(\036S\037ｽ)"},
-      {__LINE__, 2, 0, 57666, "索引(\036I\037ｻ)"},
-      {__LINE__, 2, 1, 57668, "ヘルプの使い方(\036U\037ﾍ)"},
-      {__LINE__, 2, 2, 0, ""},
-      {__LINE__, 2, 3, 57664, "バージョン情報(\036A\037ﾊ)..."},
-  };
   HMENU bar = GetMenu(session.Window());
   ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(GetMenuItemCount(bar), 3);
-  const int counts[] = {3, 2, 4};
-  for (int popup = 0; popup < 3; ++popup) EXPECT_EQ(GetMenuItemCount(GetSubMenu(bar, popup)), counts[popup]);
+  EXPECT_EQ(Items(bar), (MenuItems{{"ﾌｧｲﾙ(\036F\037ﾌ)", 0}, {"表示(\036V\037ﾋ)", 0}, {"ﾍﾙﾌﾟ(\036H\037ﾍ)", 0}}));
+  EXPECT_EQ(Items(GetSubMenu(bar, 0)), (MenuItems{{"環境設定(\036E\037ｶ)...", 32771}, {"", 0}, {"終了(\036X\037ﾘ)", 57665}}));
+  EXPECT_EQ(Items(GetSubMenu(bar, 1)),
+            (MenuItems{{"ツールバー(\036T\037ﾂ)", 59392}, {"ステータス バー(\036S\037ｽ)", 59393}}));
+  EXPECT_EQ(Items(GetSubMenu(bar, 2)), (MenuItems{{"索引(\036I\037ｻ)", 57666}, {"ヘルプの使い方(\036U\037ﾍ)", 57668},
+                                                  {"", 0}, {"バージョン情報(\036A\037ﾊ)...", 57664}}));
   // Half-width katakana reach the menu as single bytes: ﾌｧｲﾙ( in code page 932, independent of
   // how the test itself was compiled.
   EXPECT_EQ(MenuText(bar, 0).substr(0, 5), "\xCC\xA7\xB2\xD9(");
-  for (const MenuRow& row : rows) {
-    HMENU menu = row.popup < 0 ? bar : GetSubMenu(bar, row.popup);
-    EXPECT_EQ(MenuText(menu, row.position), row.text) << "row at line " << row.line;
-    if (row.popup >= 0) {
-      EXPECT_EQ(GetMenuItemID(menu, static_cast<int>(row.position)), row.id) << "row at line " << row.line;
-    }
-  }
 }
-
 
 struct StringRow {
   int line;
@@ -102,36 +86,24 @@ TEST_F(FrameTextsTest, CommandAndStatusStringsAreExact) {
   }
 }
 
-struct AccelRow {
-  int line;
-  BYTE modifiers;
-  WORD key;
-  WORD command;
-};
-
 TEST_F(FrameTextsTest, AcceleratorTableHoldsTheSixteenKeys) {
-  const AccelRow rows[] = {
-      {__LINE__, FCONTROL, 'N', 57600},     {__LINE__, FCONTROL, 'O', 57601},
-      {__LINE__, FCONTROL, 'S', 57603},     {__LINE__, FCONTROL, 'P', 57607},
-      {__LINE__, FCONTROL, 'Z', 57643},     {__LINE__, FCONTROL, 'X', 57635},
-      {__LINE__, FCONTROL, 'C', 57634},     {__LINE__, FCONTROL, 'V', 57637},
-      {__LINE__, FALT, VK_BACK, 57643},     {__LINE__, FSHIFT, VK_DELETE, 57635},
-      {__LINE__, FCONTROL, VK_INSERT, 57634}, {__LINE__, FSHIFT, VK_INSERT, 57637},
-      {__LINE__, 0, VK_F6, 57680},          {__LINE__, FSHIFT, VK_F6, 57681},
-      {__LINE__, FSHIFT, VK_F1, 57669},     {__LINE__, 0, VK_F1, 57670},
+  using Keys = std::vector<std::tuple<BYTE, WORD, WORD>>;  // modifiers, key, command
+  const Keys expected = {
+      {FCONTROL, 'N', 57600},      {FCONTROL, 'O', 57601},     {FCONTROL, 'S', 57603},     {FCONTROL, 'P', 57607},
+      {FCONTROL, 'Z', 57643},      {FCONTROL, 'X', 57635},     {FCONTROL, 'C', 57634},     {FCONTROL, 'V', 57637},
+      {FALT, VK_BACK, 57643},      {FSHIFT, VK_DELETE, 57635}, {FCONTROL, VK_INSERT, 57634}, {FSHIFT, VK_INSERT, 57637},
+      {0, VK_F6, 57680},           {FSHIFT, VK_F6, 57681},     {FSHIFT, VK_F1, 57669},     {0, VK_F1, 57670},
   };
   HACCEL table = session.Frame().m_hAccelTable;
   ASSERT_NE(table, nullptr);
   ACCEL entries[32] = {};
-  const int count = CopyAcceleratorTableA(table, entries, 32);
-  ASSERT_EQ(count, 16);
-  for (int i = 0; i < count; ++i) {
-    const AccelRow& row = rows[i];
-    EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | row.modifiers)
-        << "row at line " << row.line;
-    EXPECT_EQ(entries[i].key, row.key) << "row at line " << row.line;
-    EXPECT_EQ(entries[i].cmd, row.command) << "row at line " << row.line;
+  Keys keys;
+  for (int i = 0, count = CopyAcceleratorTableA(table, entries, 32); i < count; ++i) {
+    // Every key is a virtual key.
+    EXPECT_TRUE(entries[i].fVirt & FVIRTKEY) << i;
+    keys.emplace_back(static_cast<BYTE>(entries[i].fVirt & (FCONTROL | FSHIFT | FALT)), entries[i].key, entries[i].cmd);
   }
+  EXPECT_EQ(keys, expected);
 }
 
 // The tooltip is the second part of the command's string, the prompt its first.

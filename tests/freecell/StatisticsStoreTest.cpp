@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Files.h"
+#include "RegistryScope.h"
 #include "StandIn.h"
 
 namespace freecell::test {
@@ -31,20 +32,9 @@ class EntpackIni {
 const char kAppletKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
 
 // The registry key removed before and after the test.
-class AppletKey {
- public:
+struct AppletKey {
   AppletKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kAppletKey); }
   ~AppletKey() { RegDeleteKeyA(HKEY_CURRENT_USER, kAppletKey); }
-  // The value's type and its four bytes as a number; type 0 when it is missing.
-  std::pair<DWORD, DWORD> Value(const char* name) const {
-    DWORD type = 0;
-    DWORD value = 0xdeadbeef;
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kAppletKey, name, RRF_RT_ANY, &type, &value, &size) != ERROR_SUCCESS) {
-      return {0, 0};
-    }
-    return {type, value};
-  }
 };
 
 // Plays deal `number` to its end (won unless listed in /lose) and answers the game-over box.
@@ -78,12 +68,10 @@ TEST(StatisticsStore, Win95FamilyCreatesTheAppletKeyWithDwords) {
     FinishDeal(freeCell, 8);
     FinishDeal(freeCell, 9);
   }
-  struct Row { const char* name; DWORD value; } rows[] = {
-      {"losses", 2}, {"lost", 2}, {"streak", 1}, {"stype", 1}, {"wins", 1}, {"won", 1},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(key.Value(row.name), std::make_pair(DWORD{REG_DWORD}, row.value)) << row.name;
-  }
+  RegistryTree expected;
+  for (const auto& [name, value] : {std::pair{"losses", 2}, {"lost", 2}, {"streak", 1}, {"stype", 1}, {"wins", 1}, {"won", 1}})
+    expected[name] = {REG_DWORD, std::string({static_cast<char>(value), 0, 0, 0})};
+  EXPECT_EQ(ReadRegistryTree(kAppletKey), expected);
 }
 
 }  // namespace
