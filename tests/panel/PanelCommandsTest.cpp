@@ -23,6 +23,40 @@ constexpr char kNoSelection[] =
     "保留ゲーム番号が選択されていません。保留ゲーム番号を選択してから「ﾘﾄﾗｲ」ボタン押してください。";
 constexpr char kOutOfRange[] = "1 から 32000 までの整数を入力してください。";
 
+std::string DeleteQuestion(const char* deal) { return std::string("保留ゲーム番号 ") + deal + " を削除しますか？"; }
+
+void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
+
+// What happens between deals: a tick takes up the new-game request; the timer hands over a win of
+// the deal in the sequence or of the deal being tried; the player pends, tries an entry (by the
+// button or a double click) or deletes one (by the Delete key or the command), answering the box.
+// From Try on, an act works on `entry`, selected first (-1: none).
+enum Act { Tick, Win, WinTried, Pend, Try, DoubleClick, DeleteKey, DeleteCommand };
+struct Step {
+  Act act;
+  int entry = -1;
+  int answer = 0;  // to the delete question
+};
+
+// The panel after the steps.
+struct Outcome {
+  Shown boxes{};
+  Texts listed{};  // on the list and stored
+  int next = 0;  // the number in the view, shown and stored
+  int retryNo = 0;
+  int selection = -1;
+  int newGame = 0;
+  Buttons buttons{true, true, true};  // update, pend, try
+};
+
+struct Between {
+  int line;
+  const char* gameNo;
+  Texts pending;
+  std::vector<Step> steps;
+  Outcome outcome;
+};
+
 class PanelCommands : public PanelTest {
  protected:
   // Starts with the given deal and pending list stored.
@@ -36,117 +70,122 @@ class PanelCommands : public PanelTest {
     m_activeDuringBoxes.clear();
     m_boxes.onBox = [this](const nuvari::test::RecordedBox&) { m_activeDuringBoxes.push_back(View().m_bActive); };
   }
-  std::vector<int> m_activeDuringBoxes;
-};
-
-std::string DeleteQuestion(const char* deal) { return std::string("保留ゲーム番号 ") + deal + " を削除しますか？"; }
-
-void PressDelete(HWND list) { SendMessageA(list, WM_KEYDOWN, VK_DELETE, 0x01530001); }
-
-// Steps of the program between deals, one a letter: 't' a tick takes up the new-game request,
-// 'a' and 'r' the timer hands over a win in the sequence or of the deal being tried, 'p' pend,
-// 'T' try the entry `tried` ('d' by a double click); 'k' the Delete key in the list and 'c' the
-// delete command, each on the entry `selected`, each asking about it (yes deletes it).
-//
-// Deleting the deal being tried ends the try as its win would, and the next deal is started at
-// once: else FreeCell still showed the deleted deal, and winning it retired the next pending deal
-// without it ever being played. Without the delete command an unwinnable pending deal (11982)
-// could never leave the list, and deal 32000 was never played.
-TEST_F(PanelCommands, StepsBetweenDealsMoveTheSequenceAndTheList) {
-  Texts hundred;
-  for (int deal = 1; deal <= 100; ++deal) hundred.push_back(std::to_string(deal * 3));
-  const UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
-  struct Row {
-    int line;
-    const char* gameNo;
-    Texts pending;
-    const char* steps;
-    int tried, selected;
-    std::deque<int> answers;
-    Texts boxes;
-    UINT boxType, boxMask;  // of every box
-    Texts listed;           // on the list and stored
-    int next, retryNo, selection, newGame;
-    Buttons buttons;
-  };
-  const Row rows[] = {
-      // Wins. Deal 31999 won with pending deals: Final, the first of them tried.
-      {__LINE__, "31999", {"5", "17"}, "ta", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK,
-       {"5", "17"}, 32000, 5, 0, 1, {false, false, true}},
-      {__LINE__, "32000", {}, "ta", -1, -1, {}, {kThankYou}, MB_ICONINFORMATION, MB_ICONMASK, {}, 1, 0, -1, 0,
-       {true, true, false}},
-      // The number reaches FreeCell with its next game-number dialog.
-      {__LINE__, "41", {}, "ta", -1, -1, {}, {}, 0, 0, {}, 42, 0, -1, 0, {true, true, false}},
-      // Retiring the pending deals in Final goes back to 32000, the next number typed into FreeCell.
-      {__LINE__, "31999", {"5", "17"}, "atr", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK,
-       {"17"}, 32000, 17, 0, 0, {false, false, true}},
-      {__LINE__, "31999", {"5", "17"}, "atrr", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION,
-       MB_ICONMASK, {}, 32000, 0, -1, 0, {true, true, false}},
-      // A retired deal is followed by the next entry, or by the first; still trying.
-      {__LINE__, "300", {"3", "8", "12"}, "Ttr", 2, -1, {}, {}, 0, 0, {"3", "8"}, 300, 3, 0, 0, {true, false, true}},
-      {__LINE__, "300", {"3", "8", "12"}, "Ttr", 1, -1, {}, {}, 0, 0, {"3", "12"}, 300, 12, 1, 0, {true, false, true}},
-      // Pend. Whole numbers are compared, not prefixes.
-      {__LINE__, "120", {"1200"}, "tp", -1, -1, {}, {}, 0, 0, {"1200", "120"}, 121, 0, -1, 1, {true, true, true}},
-      {__LINE__, "8", {"3", "8"}, "tp", -1, -1, {}, {}, 0, 0, {"3", "8"}, 8, 0, -1, 0, {true, true, true}},
-      {__LINE__, "500", hundred, "tp", -1, -1, {}, {kListFull}, MB_ICONEXCLAMATION, MB_ICONMASK, hundred, 500, 0, -1, 0,
-       {true, true, true}},
-      // Pended at 31999 with an empty list, the deal is tried at 32000.
-      {__LINE__, "31999", {}, "tp", -1, -1, {}, {kLastDealNeedsClearList}, MB_ICONEXCLAMATION, MB_ICONMASK, {"31999"},
-       32000, 31999, -1, 1, {false, false, true}},
-      {__LINE__, "32000", {}, "tp", -1, -1, {}, {kLastDealNotPendable}, MB_ICONEXCLAMATION, MB_ICONMASK, {}, 32000, 0,
-       -1, 0, {true, true, false}},
-      // Try, without a selection and by a double click; trying stores nothing.
-      {__LINE__, "40", {"3"}, "tT", -1, -1, {}, {kNoSelection}, MB_ICONEXCLAMATION, MB_ICONMASK, {"3"}, 40, 0, -1, 0,
-       {true, true, true}},
-      {__LINE__, "40", {"3", "8"}, "td", 1, -1, {}, {}, 0, 0, {"3", "8"}, 40, 8, 1, 1, {true, false, true}},
-      // Delete: no, then yes; the entry that took its place is selected.
-      {__LINE__, "40", {"3", "8", "12"}, "tkk", -1, 1, {IDNO, IDYES}, {DeleteQuestion("8"), DeleteQuestion("8")},
-       kQuestion, ~0u, {"3", "12"}, 40, 0, 1, 0, {true, true, true}},
-      {__LINE__, "40", {"3"}, "tkc", -1, -1, {}, {}, 0, 0, {"3"}, 40, 0, -1, 0, {true, true, true}},
-      {__LINE__, "300", {"3", "8", "12"}, "Ttc", 1, 1, {IDYES}, {DeleteQuestion("8")}, kQuestion, ~0u, {"3", "12"},
-       300, 12, 1, 1, {true, false, true}},
-      // Final ended: deal 32000 next.
-      {__LINE__, "32000", {"11982"}, "tk", -1, 0, {IDYES}, {DeleteQuestion("11982")}, kQuestion, ~0u, {}, 32000, 0,
-       -1, 1, {true, true, false}},
-  };
-  for (const Row& row : rows) {
+  // Starts from the row's stored state, takes its steps and checks the panel's outcome.
+  void Play(const Between& row) {
     SCOPED_TRACE(row.line);
     Reset();
     CNuvariView& view = StartAt(row.gameNo, row.pending);
     RecordActiveDuringBoxes();
-    m_boxes.answers = row.answers;
-    for (const char* step = row.steps; *step; ++step) {
-      if (*step == 't') TakeNewGameRequest();
-      if (*step == 'a') view.AdvanceGame();
-      if (*step == 'r') view.RetirePending();
-      if (*step == 'p') Click(IDC_BUTTON_PEND);
-      if (*step == 'T' || *step == 'd') Select(row.tried);
-      if (*step == 'T') Click(IDC_BUTTON_TRY);
-      if (*step == 'd') Notify(IDC_PENDING_LIST, LBN_DBLCLK);
-      if (*step == 'k' || *step == 'c') Select(row.selected);
-      if (*step == 'k') PressDelete(Control(IDC_PENDING_LIST));
-      if (*step == 'c') Command(ID_PENDING_DELETE);
+    bool pended = false;
+    for (const Step& step : row.steps) {
+      if (step.answer) m_boxes.answers.push_back(step.answer);
+      if (step.act >= Try) Select(step.entry);
+      switch (step.act) {
+        case Tick: TakeNewGameRequest(); break;
+        case Win: view.AdvanceGame(); break;
+        case WinTried: view.RetirePending(); break;
+        case Pend: Click(IDC_BUTTON_PEND); pended = true; break;
+        case Try: Click(IDC_BUTTON_TRY); break;
+        case DoubleClick: Notify(IDC_PENDING_LIST, LBN_DBLCLK); break;
+        case DeleteKey: PressDelete(Control(IDC_PENDING_LIST)); break;
+        case DeleteCommand: Command(ID_PENDING_DELETE); break;
+      }
     }
-    EXPECT_EQ(BoxTexts(), row.boxes);
-    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) {
-      EXPECT_EQ(box.type & row.boxMask, row.boxType);
-      EXPECT_EQ(box.caption, "Nuvari");
-    }
-    EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(row.boxes.size(), 0));
+    const Outcome& expected = row.outcome;
+    EXPECT_EQ(m_boxes.TextsAndTypes(), expected.boxes);
+    EXPECT_EQ(m_activeDuringBoxes, std::vector<int>(expected.boxes.size(), 0));
     EXPECT_EQ(view.m_bActive, 1);
-    EXPECT_EQ(ListTexts(), row.listed);
-    EXPECT_EQ(StoredPending(), row.listed);
-    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(row.listed.size()));
-    EXPECT_EQ(view.m_nGameNo, row.next);
-    EXPECT_EQ(Stored("GameNo"), std::to_string(row.next));
-    EXPECT_EQ(Text(IDC_GAME_NO), std::to_string(row.next));
-    EXPECT_EQ(view.m_nRetryNo, row.retryNo);
-    EXPECT_EQ(Selection(), row.selection);
-    EXPECT_EQ(view.m_bNewGame, row.newGame);
-    EXPECT_EQ(EnabledButtons(), row.buttons);
+    EXPECT_EQ(ListTexts(), expected.listed);
+    EXPECT_EQ(StoredPending(), expected.listed);
+    EXPECT_EQ(Text(IDC_PENDING_COUNT), std::to_string(expected.listed.size()));
+    EXPECT_EQ(view.m_nGameNo, expected.next);
+    EXPECT_EQ(Stored("GameNo"), std::to_string(expected.next));
+    EXPECT_EQ(Text(IDC_GAME_NO), std::to_string(expected.next));
+    EXPECT_EQ(view.m_nRetryNo, expected.retryNo);
+    EXPECT_EQ(Selection(), expected.selection);
+    EXPECT_EQ(view.m_bNewGame, expected.newGame);
+    EXPECT_EQ(EnabledButtons(), expected.buttons);
     // Pend leaves the focus on the number, which clears the list's selection.
-    if (std::strchr(row.steps, 'p')) { EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO)); }
+    if (pended) { EXPECT_EQ(GetFocus(), Control(IDC_GAME_NO)); }
   }
+  std::vector<int> m_activeDuringBoxes;
+};
+
+TEST_F(PanelCommands, WinsAdvanceTheSequenceAndRetireTriedDeals) {
+  const Between rows[] = {
+      // Deal 31999 won with pending deals: Final, the first of them tried.
+      {__LINE__, "31999", {"5", "17"}, {{Tick}, {Win}},
+       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"5", "17"}, .next = 32000, .retryNo = 5,
+        .selection = 0, .newGame = 1, .buttons = {false, false, true}}},
+      {__LINE__, "32000", {}, {{Tick}, {Win}},
+       {.boxes = {{kThankYou, kInformation}}, .next = 1, .buttons = {true, true, false}}},
+      // The number reaches FreeCell with its next game-number dialog.
+      {__LINE__, "41", {}, {{Tick}, {Win}}, {.next = 42, .buttons = {true, true, false}}},
+      // Retiring the pending deals in Final goes back to 32000, the next number typed into FreeCell.
+      {__LINE__, "31999", {"5", "17"}, {{Win}, {Tick}, {WinTried}},
+       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"17"}, .next = 32000, .retryNo = 17,
+        .selection = 0, .buttons = {false, false, true}}},
+      {__LINE__, "31999", {"5", "17"}, {{Win}, {Tick}, {WinTried}, {WinTried}},
+       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .next = 32000, .buttons = {true, true, false}}},
+      // A retired deal is followed by the next entry, or by the first; still trying.
+      {__LINE__, "300", {"3", "8", "12"}, {{Try, 2}, {Tick}, {WinTried}},
+       {.listed = {"3", "8"}, .next = 300, .retryNo = 3, .selection = 0, .buttons = {true, false, true}}},
+      {__LINE__, "300", {"3", "8", "12"}, {{Try, 1}, {Tick}, {WinTried}},
+       {.listed = {"3", "12"}, .next = 300, .retryNo = 12, .selection = 1, .buttons = {true, false, true}}},
+  };
+  for (const Between& row : rows) Play(row);
+}
+
+TEST_F(PanelCommands, PendSetsTheDealInPlayAside) {
+  Texts hundred;
+  for (int deal = 1; deal <= 100; ++deal) hundred.push_back(std::to_string(deal * 3));
+  const Between rows[] = {
+      // Whole numbers are compared, not prefixes.
+      {__LINE__, "120", {"1200"}, {{Tick}, {Pend}}, {.listed = {"1200", "120"}, .next = 121, .newGame = 1}},
+      {__LINE__, "8", {"3", "8"}, {{Tick}, {Pend}}, {.listed = {"3", "8"}, .next = 8}},
+      {__LINE__, "500", hundred, {{Tick}, {Pend}}, {.boxes = {{kListFull, kWarning}}, .listed = hundred, .next = 500}},
+      // Pended at 31999 with an empty list, the deal is tried at 32000.
+      {__LINE__, "31999", {}, {{Tick}, {Pend}},
+       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"31999"}, .next = 32000, .retryNo = 31999,
+        .newGame = 1, .buttons = {false, false, true}}},
+      {__LINE__, "32000", {}, {{Tick}, {Pend}},
+       {.boxes = {{kLastDealNotPendable, kWarning}}, .next = 32000, .buttons = {true, true, false}}},
+  };
+  for (const Between& row : rows) Play(row);
+}
+
+// Trying stores nothing.
+TEST_F(PanelCommands, TryStartsTheSelectedEntry) {
+  const Between rows[] = {
+      {__LINE__, "40", {"3"}, {{Tick}, {Try}}, {.boxes = {{kNoSelection, kWarning}}, .listed = {"3"}, .next = 40}},
+      {__LINE__, "40", {"3", "8"}, {{Tick}, {DoubleClick, 1}},
+       {.listed = {"3", "8"}, .next = 40, .retryNo = 8, .selection = 1, .newGame = 1,
+        .buttons = {true, false, true}}},
+  };
+  for (const Between& row : rows) Play(row);
+}
+
+// Deleting the deal being tried ends the try as its win would, and the next deal is started at
+// once: else FreeCell still showed the deleted deal, and winning it retired the next pending deal
+// without it ever being played. Without the delete command an unwinnable pending deal (11982)
+// could never leave the list, and deal 32000 was never played.
+TEST_F(PanelCommands, DeleteAsksAndTakesTheEntryOff) {
+  const Between rows[] = {
+      // No, then yes; the entry that took its place is selected.
+      {__LINE__, "40", {"3", "8", "12"}, {{Tick}, {DeleteKey, 1, IDNO}, {DeleteKey, 1, IDYES}},
+       {.boxes = {{DeleteQuestion("8"), kQuestion}, {DeleteQuestion("8"), kQuestion}}, .listed = {"3", "12"},
+        .next = 40, .selection = 1}},
+      // Nothing selected: nothing asked.
+      {__LINE__, "40", {"3"}, {{Tick}, {DeleteKey}, {DeleteCommand}}, {.listed = {"3"}, .next = 40}},
+      {__LINE__, "300", {"3", "8", "12"}, {{Try, 1}, {Tick}, {DeleteCommand, 1, IDYES}},
+       {.boxes = {{DeleteQuestion("8"), kQuestion}}, .listed = {"3", "12"}, .next = 300, .retryNo = 12,
+        .selection = 1, .newGame = 1, .buttons = {true, false, true}}},
+      // Final ended: deal 32000 next.
+      {__LINE__, "32000", {"11982"}, {{Tick}, {DeleteKey, 0, IDYES}},
+       {.boxes = {{DeleteQuestion("11982"), kQuestion}}, .next = 32000, .newGame = 1,
+        .buttons = {true, true, false}}},
+  };
+  for (const Between& row : rows) Play(row);
 }
 
 // --- Try ---

@@ -26,6 +26,7 @@ namespace paneltest {
 // Texts the panel and its settings dialog show, as the tests expect them.
 inline constexpr char kSettingsCaption[] = "Nuvari（環境設定）";
 inline constexpr char kNotAnInteger[] = "整数を入力してください。";
+inline constexpr UINT kYesNoWarning = MB_YESNO | MB_ICONEXCLAMATION;
 
 struct Launch {
   std::string commandLine;
@@ -122,7 +123,11 @@ void PressIn(HWND dialog, int id);
 // The dialog was ended (EndDialog hides it at once) or destroyed.
 bool IsClosed(HWND dialog);
 
+using nuvari::test::kInformation;
+using nuvari::test::kQuestion;
+using nuvari::test::kWarning;
 using nuvari::test::ScopedFile;
+using nuvari::test::Shown;
 using nuvari::test::TemporaryFolder;
 using nuvari::test::TitledWindow;
 

@@ -61,8 +61,7 @@ TEST_F(PanelStartup, FrameShrinksToThePanel) {
 TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
   m_timerResult = 0;
   CNuvariView& view = Start();
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"タイマーリソースが不足しています。"}));
-  EXPECT_EQ(m_boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_EQ(m_boxes.TextsAndTypes(), (nuvari::test::Shown{{"タイマーリソースが不足しています。", nuvari::test::kWarning}}));
   EXPECT_EQ(view.m_nTimer, 0u);
   EXPECT_EQ(view.m_bActive, 1);
   EXPECT_EQ(m_launches.size(), 1u);
@@ -102,7 +101,6 @@ TEST_F(PanelStartup, LaunchResultIsAnUnsigned16BitCode) {
     EXPECT_EQ(Stored("GameNo"), "77");
     EXPECT_EQ(BoxTexts(), row.started ? Texts{} : Texts{kLaunchFailed + row.message});
     EXPECT_EQ(activeDuringBoxes, std::vector<int>(row.started ? 0 : 1, 0));
-    for (const nuvari::test::RecordedBox& box : m_boxes.boxes) EXPECT_EQ(box.caption, "Nuvari");
   }
 }
 

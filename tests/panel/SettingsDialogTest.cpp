@@ -134,11 +134,11 @@ TEST_F(SettingsDialog, RadioIndexCountsOnlyTheRadioButtons) {
 // FreeCell: the dialog stays open at the path.
 TEST_F(SettingsDialog, RefusedPathKeepsTheDialogOpenAtThePath) {
   ScopedFile other(m_folder + "\\notepad.exe");
-  struct Row { int line; std::string path; std::deque<int> answers; std::string message; UINT type, mask; };
+  struct Row { int line; std::string path; std::deque<int> answers; Shown boxes; };
   const Row rows[] = {
-      {__LINE__, "", {}, kPathMissing, MB_ICONEXCLAMATION, MB_ICONMASK},
-      {__LINE__, m_folder + "\\no-such\\freecell.exe", {}, kPathMissing, MB_ICONEXCLAMATION, MB_ICONMASK},
-      {__LINE__, other.Path(), {IDYES}, kTextPathNotFreeCell, MB_YESNO, MB_TYPEMASK},
+      {__LINE__, "", {}, {{kPathMissing, kWarning}}},
+      {__LINE__, m_folder + "\\no-such\\freecell.exe", {}, {{kPathMissing, kWarning}}},
+      {__LINE__, other.Path(), {IDYES}, {{kTextPathNotFreeCell, kYesNoWarning}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
@@ -149,14 +149,12 @@ TEST_F(SettingsDialog, RefusedPathKeepsTheDialogOpenAtThePath) {
     m_dialog.m_spinWinCount = {};
     EXPECT_EQ(Run([&](HWND dialog) {
                 ClickIn(dialog, IDOK);
-                EXPECT_EQ(BoxTexts(), (Texts{row.message}));
+                EXPECT_EQ(m_boxes.TextsAndTypes(), row.boxes);
                 EXPECT_FALSE(IsClosed(dialog));
                 EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PATH));
                 ClickIn(dialog, IDCANCEL);
               }),
               IDCANCEL);
-    ASSERT_EQ(m_boxes.boxes.size(), 1u);
-    EXPECT_EQ(m_boxes.boxes[0].type & row.mask, row.type);
   }
 }
 
@@ -185,11 +183,7 @@ TEST_F(SettingsDialog, NameCheckLooksForFreeCellInTheLowerCasedPath) {
     m_dialog.m_strPath = file.Path();
     m_boxes.answers = {IDNO};
     EXPECT_EQ(Run([&](HWND dialog) { ClickIn(dialog, IDOK); }), IDOK);
-    EXPECT_EQ(m_boxes.boxes.size(), row.warned ? 1u : 0u);
-    if (row.warned) {
-      EXPECT_EQ(m_boxes.boxes[0].text, kTextPathNotFreeCell);
-      EXPECT_EQ(m_boxes.boxes[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
-    }
+    EXPECT_EQ(m_boxes.TextsAndTypes(), (row.warned ? Shown{{kTextPathNotFreeCell, kYesNoWarning}} : Shown{}));
     EXPECT_EQ(nuvari::ToLowerCp932(m_dialog.m_strPath), nuvari::ToLowerCp932(file.Path()));
     m_boxes.answers.clear();
   }

@@ -1,5 +1,6 @@
 // Test helper: the program's message boxes recorded instead of shown, answered with chosen
-// buttons (IDOK when nothing was queued). Restores the real boxes at the end of the scope.
+// buttons (IDOK when nothing was queued). Every box must carry the program's name. Restores the
+// real boxes at the end of the scope.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +8,21 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "Platform.h"
 
 namespace nuvari::test {
+
+inline constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
+inline constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
+inline constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
+
+// Boxes as texts with their whole types (buttons, icon and default button).
+using Shown = std::vector<std::pair<std::string, UINT>>;
 
 struct RecordedBox {
   HWND owner;
@@ -25,6 +36,7 @@ class MessageBoxRecorder {
   MessageBoxRecorder() {
     fw::platform::TestHooks().messageBox = [this](HWND owner, const std::string& text, const std::string& caption,
                                                   UINT type) {
+      EXPECT_EQ(caption, "Nuvari") << text;
       boxes.push_back({owner, text, caption, type});
       if (onBox) onBox(boxes.back());
       if (answers.empty()) return IDOK;
@@ -42,6 +54,11 @@ class MessageBoxRecorder {
     std::vector<std::string> texts;
     for (const RecordedBox& box : boxes) texts.push_back(box.text);
     return texts;
+  }
+  Shown TextsAndTypes() const {
+    Shown shown;
+    for (const RecordedBox& box : boxes) shown.emplace_back(box.text, box.type);
+    return shown;
   }
 
   std::vector<RecordedBox> boxes;

@@ -194,7 +194,7 @@ TEST_F(EnvironmentFileTest, ExportWritesTheOptionsOnlyOnWindows95) {
     m_dialog->m_record = kSample;
     ASSERT_TRUE(m_dialog->SaveEnvironmentFile(path));
     EXPECT_EQ(ReadFileBytes(path), SampleFile(row.quick, row.dblclick));
-    EXPECT_EQ(Boxes(), (decltype(Boxes()){{kReadOutText, kInformation}}));
+    EXPECT_EQ(Boxes(), (Shown{{kReadOutText, kInformation}}));
     EXPECT_FALSE(ReadFileBytes(path + ".new")) << "nothing left beside the file";
   }
   // What the Windows 95 family exported reads back as the same record.
@@ -232,7 +232,7 @@ TEST_F(EnvironmentFileTest, FailedExportIsReportedAndLeavesTheOldFileAsItWas) {
     m_boxes.boxes.clear();
     m_dialog->m_record = kSample;
     EXPECT_FALSE(m_dialog->SaveEnvironmentFile(path));
-    EXPECT_EQ(Boxes(), (decltype(Boxes()){
+    EXPECT_EQ(Boxes(), (Shown{
                            {"環境ファイルを書き込めませんでした。\n\n" + path + "\n\n書き込み先を確認してください。", kWarning}}));
   }
   EXPECT_EQ(ReadFileBytes(FilePath("old.ini")), old);

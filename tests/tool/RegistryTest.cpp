@@ -124,7 +124,7 @@ TEST_F(KitRegistryTest, ImportWritesTheFilesValuesAndThePlacesAsAnswered) {
                       std::string("Top=") + row.top}));
     EXPECT_EQ(DescribeKey(kWindowSizeKey),
               (Values{"Rect=" + row.rect, "icon=dword:1", "max=dword:0", "status=dword:0", "tool=dword:1"}));
-    EXPECT_EQ(Boxes(), (decltype(Boxes()){{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+    EXPECT_EQ(Boxes(), (Shown{{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
                                          {kWrittenText, kInformation}}));
   }
 }
@@ -158,7 +158,7 @@ TEST_F(KitRegistryTest, ACommandLineThatDoesNotNameFreeCellIsShownBeforeItIsStor
     m_dialog->m_record.Path = foreign;
     m_dialog->SaveToRegistry();
     m_boxes.onBox = nullptr;
-    EXPECT_EQ(Boxes(), (decltype(Boxes()){
+    EXPECT_EQ(Boxes(), (Shown{
                            {"環境ファイルの「フリーセルのパス」は、フリーセルではない可能性があります。\n\n" + foreign +
                                 "\n\nこのコマンド ラインは、次に「Nuvari」を起動したときに実行されます。\n"
                                 "このまま書き込みますか？\n\n「いいえ」を押すと、このパソコンの「フリーセルのパス」は"
@@ -196,7 +196,7 @@ TEST_F(KitRegistryTest, DeleteCommandAsksFirstAndRemovesOnlyTheSupervisorsKeys) 
   EXPECT_TRUE(RegistryKeyExists("Software\\Talvenko\\Other"));
   const std::pair<std::string, UINT> question{
       "環境データを削除すると「Nuvari」は初期状態に戻ります。\n\n環境データを削除しますか？", MB_YESNO | MB_ICONQUESTION};
-  EXPECT_EQ(Boxes(), (decltype(Boxes()){question, question, {"環境データを削除しました。", kInformation}}));
+  EXPECT_EQ(Boxes(), (Shown{question, question, {"環境データを削除しました。", kInformation}}));
   EXPECT_TRUE(m_dialog->DeleteRegistry()) << "keys that are already gone count as deleted";
 }
 
@@ -258,7 +258,7 @@ TEST_F(KitRegistryTest, FailedRegistryWriteIsReportedInsteadOfTheCompletion) {
     ASSERT_TRUE(maker.Applied());
     m_dialog->SaveToRegistry();
   }
-  EXPECT_EQ(Boxes(), (decltype(Boxes()){{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
+  EXPECT_EQ(Boxes(), (Shown{{kPlacesQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
                                        {"次の環境データを書き込めませんでした。\n\n・Nuvari の設定（レジストリ）", kWarning}}));
 }
 
@@ -274,7 +274,7 @@ TEST_F(KitRegistryTest, ImportAndDeleteAreRefusedWhileTheSupervisorRuns) {
   }
   EXPECT_EQ(DescribeKey(kFreeCellKey), before);
   const std::string refusal = "「Nuvari」が起動しています。\n「Nuvari」を終了してから、もう一度実行してください。";
-  EXPECT_EQ(Boxes(), (decltype(Boxes()){{refusal, kWarning}, {refusal, kWarning}}));
+  EXPECT_EQ(Boxes(), (Shown{{refusal, kWarning}, {refusal, kWarning}}));
 }
 
 TEST_F(KitRegistryTest, ImportAsksAgainUntilAnEnvironmentFileIsChosen) {
@@ -301,7 +301,7 @@ TEST_F(KitRegistryTest, CancelledImportWritesNothingAndExportGoesThroughTheSaveD
   EXPECT_EQ(answerer.Finish(), std::vector(2, kIniDialog));
   const std::string file = ReadFileBytes(FilePath("saved.ini")).value_or("");
   EXPECT_EQ(file.rfind("[FreeCell]\r\nPath=C:\\WINDOWS\\freecell.exe\r\nGameNo=250\r\n", 0), 0u) << file;
-  EXPECT_EQ(Boxes(), (decltype(Boxes()){{kReadOutText, kInformation}}));
+  EXPECT_EQ(Boxes(), (Shown{{kReadOutText, kInformation}}));
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ TEST_F(KitStatisticsTest, UnsupportedWindowsIsReportedAndTheCommandGoesOn) {
   const std::string unsupported = "サポートしていません。（Windows 95 でも Windows NT 4.0 でもありません。）";
   m_dialog->LoadFromRegistry();
   EXPECT_EQ(Statistics(), (std::vector<int>{0, 0, 0, 0, 0, 0, -1, -1, -1}));
-  EXPECT_EQ(Boxes(), (decltype(Boxes()){{unsupported, kWarning}}));
+  EXPECT_EQ(Boxes(), (Shown{{unsupported, kWarning}}));
 
   m_boxes.boxes.clear();
   Import(kImportHead + "won=9\r\n");

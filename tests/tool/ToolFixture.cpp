@@ -95,8 +95,6 @@ void ToolTest::SetUp() {
 }
 
 void ToolTest::TearDown() {
-  // Every box the tool shows carries its name.
-  for (const nuvari::test::RecordedBox& box : m_boxes.boxes) EXPECT_EQ(box.caption, "Nuvari") << box.text;
   fw::platform::TestHooks().getVersionEx = nullptr;
   m_dialog.reset();
   nuvari::test::DeleteRegistryTree(kStatisticsKey);
@@ -126,12 +124,6 @@ void ToolTest::UseFamily(WindowsFamily family) {
 void ToolTest::PutFreeCellInto(const std::string& folder) const {
   CreateDirectoryA(folder.c_str(), nullptr);
   WriteFileBytes(folder + "\\freecell.exe", "MZ");
-}
-
-std::vector<std::pair<std::string, UINT>> ToolTest::Boxes() const {
-  std::vector<std::pair<std::string, UINT>> boxes;
-  for (const nuvari::test::RecordedBox& box : m_boxes.boxes) boxes.emplace_back(box.text, box.type);
-  return boxes;
 }
 
 HWND WaitForFileDialog(DWORD processId, DWORD timeoutMs) {

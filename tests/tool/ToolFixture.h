@@ -38,8 +38,9 @@ inline constexpr char kReadOutText[] = "環境データを読み出しました�
 inline constexpr char kPlacesQuestion[] =
     "ウィンドウの位置を書き込みますか？\n\n画面の解像度が違うパソコンから環境データ持ってくると、"
     "フリーセルが画面からはみ出すことがあります。";
-inline constexpr UINT kInformation = MB_OK | MB_ICONINFORMATION;
-inline constexpr UINT kWarning = MB_OK | MB_ICONEXCLAMATION;
+using nuvari::test::kInformation;
+using nuvari::test::kWarning;
+using nuvari::test::Shown;
 
 // The least an environment file holds: the [FreeCell] section with the path and the two keys
 // that make it one.
@@ -116,8 +117,7 @@ class ToolTest : public ::testing::Test {
   void PutFreeCellInto(const std::string& folder) const;
 
   Values BoxTexts() const { return m_boxes.Texts(); }
-  // The boxes' texts and types (buttons, icon and default button) in order.
-  std::vector<std::pair<std::string, UINT>> Boxes() const;
+  Shown Boxes() const { return m_boxes.TextsAndTypes(); }
 
   nuvari::test::RegistryScope m_registry;
   fw::CWinApp m_app{"Nuvari"};
