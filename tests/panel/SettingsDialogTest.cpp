@@ -61,8 +61,11 @@ class SettingsDialog : public PanelTest {
     m_dialog.m_bGameOverYourWin = 0;
     m_dialog.m_nGameOverYourWinCnt = 1;
   }
-  // Runs the dialog with the player's part; the result of the modal run.
+  // Runs the dialog with the player's part; the result of the modal run. The count's controls are
+  // let go of the last run's windows, as a dialog object made for each run would be.
   INT_PTR Run(std::function<void(HWND)> act) {
+    m_dialog.m_editWinCount = {};
+    m_dialog.m_spinWinCount = {};
     ModalDriver driver(kSettingsCaption, std::move(act));
     const INT_PTR result = m_dialog.DoModal();
     EXPECT_EQ(driver.Runs(), 1);
@@ -115,8 +118,6 @@ TEST_F(SettingsDialog, RadioIndexCountsOnlyTheRadioButtons) {
     m_dialog.m_strPath = freeCell.Path();
     m_dialog.m_nIdleRow = row.idleRow;
     m_dialog.m_bGameOverYourWin = row.gameOverYourWin;
-    m_dialog.m_editWinCount = {};
-    m_dialog.m_spinWinCount = {};
     EXPECT_EQ(Run([&](HWND dialog) {
                 EXPECT_EQ(Checked(dialog, IDC_IDLE_ROW_COLUMN), row.idleRow == 0);
                 EXPECT_EQ(Checked(dialog, IDC_IDLE_ROW_ONE_CARD), row.idleRow == 1);
@@ -145,8 +146,6 @@ TEST_F(SettingsDialog, RefusedPathKeepsTheDialogOpenAtThePath) {
     m_boxes.boxes.clear();
     m_boxes.answers = row.answers;
     m_dialog.m_strPath = row.path;
-    m_dialog.m_editWinCount = {};
-    m_dialog.m_spinWinCount = {};
     EXPECT_EQ(Run([&](HWND dialog) {
                 ClickIn(dialog, IDOK);
                 EXPECT_EQ(m_boxes.TextsAndTypes(), row.boxes);
@@ -222,8 +221,6 @@ TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
   EXPECT_EQ(m_dialog.m_strPath, "c:\\old\\freecell.exe");
 
   m_dialog.choice = "C:\\Games\\FreeCell.exe";
-  m_dialog.m_editWinCount = {};
-  m_dialog.m_spinWinCount = {};
   HWND shown = nullptr;
   Run([&](HWND dialog) {
     shown = dialog;
