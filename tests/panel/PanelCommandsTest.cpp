@@ -460,21 +460,25 @@ TEST_F(PanelSettings, OkStoresResetsTheCountdownAndLaunchesWhenNotLaunched) {
   }
 }
 
+// The count changed in the dialog tells a kept countdown from one restarted by OK.
 TEST_F(PanelSettings, CancelChangesNothing) {
   Store("AutoExit", "1");
+  Store("GameOverYourWinCnt", "4");
   CNuvariView& view = StartAt("70");
-  view.m_nWinCountdown = 0;
   ModalDriver driver(kSettingsCaption, [&](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_PATH, "c:\\elsewhere\\freecell.exe");
     PressIn(dialog, IDC_AUTO_EXIT);
+    PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
+    SetDlgItemTextA(dialog, IDC_WIN_COUNT, "6");
     ClickIn(dialog, IDCANCEL);
   });
   Command(ID_FILE_SETTINGS);
   EXPECT_EQ(driver.Runs(), 1);
   EXPECT_EQ(view.m_strPath, "C:\\FreeCell\\freecell.exe");
   EXPECT_EQ(view.m_bAutoExit, 1);
-  EXPECT_EQ(view.m_nWinCountdown, 0);
+  EXPECT_EQ(std::pair(view.m_nGameOverYourWinCnt, view.m_nWinCountdown), std::pair(4, 4));
   EXPECT_EQ(Stored("AutoExit"), "1");
+  EXPECT_EQ(Stored("GameOverYourWinCnt"), "4");
   EXPECT_EQ(Stored("Path"), "C:\\FreeCell\\freecell.exe");
   EXPECT_EQ(m_launches.size(), 1u);
 }
