@@ -3,6 +3,7 @@
 // many blocks and tree pages, and Nuvari's own topics for every context the program asks for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -124,15 +125,13 @@ TEST(HelpCompiler, NuvarisTopicsAnswerEveryContextTheProgramAsksForAndAreReachab
   for (std::uint32_t number : numbers) EXPECT_NE(file.PageByNumber(number), nullptr) << std::hex << number;
 
   // From the contents by the browse buttons and the topics' own buttons only.
-  std::set<const Page*> reached;
-  std::vector<const Page*> next;
+  std::vector<const Page*> reached;
   const auto visit = [&](const Page* page) {
-    if (page && reached.insert(page).second) next.push_back(page);
+    if (page && std::find(reached.begin(), reached.end(), page) == reached.end()) reached.push_back(page);
   };
   visit(file.PageAt(file.SystemInfo().contents));
-  while (!next.empty()) {
-    const Page* page = next.back();
-    next.pop_back();
+  for (std::size_t i = 0; i < reached.size(); ++i) {
+    const Page* page = reached[i];
     if (page->browseBack != kNone) visit(file.PageAt(page->browseBack));
     if (page->browseNext != kNone) visit(file.PageAt(page->browseNext));
     for (const std::string& macro : page->macros)
