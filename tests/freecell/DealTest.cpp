@@ -66,6 +66,4 @@ TEST(Deal, NumbersOutsideTheGameRangeAreNotValidAndCardsHaveTheirFaces) {
   EXPECT_EQ((std::vector<std::string>{Card(10, Suit::Hearts).RankText(), Card(1, Suit::Spades).RankText(),
                                       Card(12, Suit::Clubs).RankText()}),
             (std::vector<std::string>{"10", "A", "Q"}));
-  EXPECT_TRUE(Card(5, Suit::Diamonds).IsRed());
-  EXPECT_FALSE(Card(5, Suit::Clubs).IsRed());
 }

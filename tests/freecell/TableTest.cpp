@@ -1,7 +1,5 @@
-// The rules of the game on positions laid out by hand: how many cards a move may take, where cards
-// may go, which go home by themselves, which moves are offered, and when two tables are one position;
-// and the table's geometry that the mouse and the drawing share: every place is found again where it
-// is clicked, the gaps between places are nothing, and the longest column stays inside the window.
+// The rules of the game on positions laid out by hand, and the table's geometry that the mouse and
+// the drawing share.
 #include "Table.h"
 #include "TableLayout.h"
 
