@@ -37,7 +37,7 @@ TEST(Solver, WinsEveryThousandthDealByLegalMoves) {
 }
 
 TEST(Solver, ATableOneMoveFromTheWinNeedsThatMove) {
-  // Two kings left: one in the first column, under the card there may be, and one in the last cell.
+  // What is left in play: the first column's cards and one card in the last cell.
   const auto solve = [](const char* column, const char* cell, std::array<int, 4> home) {
     Table::Layout layout{.columns = {Cards(column)}, .cells = {}, .homeRanks = home};
     layout.cells[3] = Cards(cell).front();
