@@ -31,10 +31,9 @@ TEST(Options, EmptyCommandLineKeepsDefaultsAndEverySwitchTakesEffect) {
   EXPECT_EQ(Fields(Options::Parse(
                 " /edition=half\t/family=95 /autowin=300 /lose=5,617 /lose=9 /autoplay=250 /askmove=100 /askresign"
                 " /askonclose /refuse /mangle /hang=2500 /log=C:\\logs\\fc.log /x=-10 /y=20 ")),
-            std::tuple(Edition::Half, Family::Win95, std::optional<int>(300), std::set<int>{5, 9, 617},
-                       std::optional<int>(250), std::optional<int>(100), true, true, true, true, 2500,
-                       std::string("C:\\logs\\fc.log"), std::optional<int>(-10), std::optional<int>(20),
-                       std::vector<std::string>()));
+            Fields(Options{.edition = Edition::Half, .family = Family::Win95, .autoWinMs = 300, .losingDeals = {5, 9, 617},
+                           .autoPlayMs = 250, .askMoveMs = 100, .askResign = true, .askOnClose = true, .refuse = true,
+                           .mangle = true, .hangMs = 2500, .logPath = "C:\\logs\\fc.log", .x = -10, .y = 20, .rejected = {}}));
 }
 
 TEST(Options, QuotedValueKeepsBlanksAndCase) {

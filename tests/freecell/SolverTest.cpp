@@ -36,32 +36,27 @@ TEST(Solver, WinsEveryThousandthDealByLegalMoves) {
   }
 }
 
-TEST(Solver, ProvesDeal11982Unsolvable) {
-  const Solution solution = Solver().Solve(Table{Deal(11982)});
-  EXPECT_EQ(solution.outcome, Solution::Outcome::Unsolvable);
-  EXPECT_TRUE(solution.moves.empty());
-  EXPECT_GT(solution.positions, 10'000u);
-}
-
 TEST(Solver, ATableOneMoveFromTheWinNeedsThatMove) {
-  Table::Layout layout;
-  layout.columns[0] = Cards("KH");
-  layout.cells[3] = Cards("KS").front();
-  layout.homeRanks = {13, 13, 12, 12};
-  const Solution solution = Solver().Solve(Table(layout));
-  ASSERT_EQ(solution.outcome, Solution::Outcome::Won);
-  EXPECT_TRUE(solution.moves.empty()) << "both kings go home by themselves";
-
+  // What is left in play: the first column's cards and one card in the last cell.
+  const auto solve = [](const char* column, const char* cell, std::array<int, 4> home) {
+    Table::Layout layout{.columns = {Cards(column)}, .cells = {}, .homeRanks = home};
+    layout.cells[3] = Cards(cell).front();
+    return Solver().Solve(Table(layout));
+  };
+  const Solution none = solve("KH", "KS", {13, 13, 12, 12});
+  ASSERT_EQ(none.outcome, Solution::Outcome::Won);
+  EXPECT_TRUE(none.moves.empty()) << "both kings go home by themselves";
   // The king of spades is not safe while the queen of hearts is out: it has to be moved by hand.
-  layout.columns[0] = Cards("QH KS");
-  layout.cells[3] = Cards("KH").front();
-  layout.homeRanks = {13, 13, 11, 12};
-  const Solution one = Solver().Solve(Table(layout));
+  const Solution one = solve("QH KS", "KH", {13, 13, 11, 12});
   ASSERT_EQ(one.outcome, Solution::Outcome::Won);
-  EXPECT_EQ(one.moves.size(), 1u) << Text(Table(layout));
+  EXPECT_EQ(one.moves.size(), 1u);
 }
 
-TEST(Solver, AStoppedSolveAndOneOutOfRoomSaySo) {
+TEST(Solver, ProvesDeal11982UnsolvableAndAStoppedSolveAndOneOutOfRoomSaySo) {
+  const Solution unsolvable = Solver().Solve(Table{Deal(11982)});
+  EXPECT_EQ(unsolvable.outcome, Solution::Outcome::Unsolvable);
+  EXPECT_TRUE(unsolvable.moves.empty());
+  EXPECT_GT(unsolvable.positions, 10'000u);
   std::stop_source stop;
   stop.request_stop();
   EXPECT_EQ(Solver().Solve(Table{Deal(1)}, stop.get_token()).outcome, Solution::Outcome::Stopped);

@@ -1,7 +1,5 @@
-// The rules of the game on positions laid out by hand: how many cards a move may take, where cards
-// may go, which go home by themselves, which moves are offered, and when two tables are one position;
-// and the table's geometry that the mouse and the drawing share: every place is found again where it
-// is clicked, the gaps between places are nothing, and the longest column stays inside the window.
+// The rules of the game on positions laid out by hand, and the table's geometry that the mouse and
+// the drawing share.
 #include "Table.h"
 #include "TableLayout.h"
 
@@ -21,9 +19,8 @@ Table::Layout Layout(std::vector<std::string> columns, std::vector<std::string> 
                      std::array<int, 4> home = {}) {
   Table::Layout layout;
   for (std::size_t i = 0; i < columns.size(); ++i) layout.columns[i] = Cards(columns[i]);
-  for (std::size_t i = 0; i < cells.size(); ++i) {
+  for (std::size_t i = 0; i < cells.size(); ++i)
     if (!cells[i].empty()) layout.cells[i] = Cards(cells[i]).front();
-  }
   layout.homeRanks = home;
   return layout;
 }
@@ -31,20 +28,20 @@ Table::Layout Layout(std::vector<std::string> columns, std::vector<std::string> 
 Move ColumnMove(int from, int to, int count) { return {ColumnPlace(from), ColumnPlace(to), static_cast<std::uint8_t>(count)}; }
 
 TEST(TableRules, MoveLimitDoublesForEachEmptyColumnButTheDestination) {
+  // toEmpty is 0 where there is no empty column to move to.
   struct Row { int line; int filledCells; int emptyColumns; int toOccupied; int toEmpty; } rows[] = {
-      {__LINE__, 4, 0, 1, 1}, {__LINE__, 0, 0, 5, 5}, {__LINE__, 2, 1, 6, 3},
+      {__LINE__, 4, 0, 1, 0}, {__LINE__, 0, 0, 5, 0}, {__LINE__, 2, 1, 6, 3},
       {__LINE__, 0, 2, 20, 10}, {__LINE__, 3, 3, 16, 8},
   };
   for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
     std::vector<std::string> columns(8, "KS");
     for (int c = 0; c < row.emptyColumns; ++c) columns[static_cast<std::size_t>(c)] = "";
     std::vector<std::string> cells = {"2H", "3H", "4H", "5H"};
     cells.resize(static_cast<std::size_t>(row.filledCells));
     const Table table(Layout(columns, cells));
-    EXPECT_EQ(table.MoveLimit(false), row.toOccupied) << "row at line " << row.line;
-    if (row.emptyColumns > 0) {
-      EXPECT_EQ(table.MoveLimit(true), row.toEmpty) << "row at line " << row.line;
-    }
+    EXPECT_EQ(std::pair(table.MoveLimit(false), row.emptyColumns > 0 ? table.MoveLimit(true) : 0),
+              std::pair(row.toOccupied, row.toEmpty));
   }
 }
 
@@ -57,15 +54,13 @@ TEST(TableRules, ASequenceMovesAsFarAsTheDestinationAsksAndTheLimitAllows) {
   EXPECT_FALSE(table.MoveBetween(ColumnPlace(0), ColumnPlace(1))) << "four cards onto TH, but only two may go";
   EXPECT_FALSE(table.MoveBetween(ColumnPlace(0), ColumnPlace(4))) << "nothing of the run fits on KD";
   EXPECT_FALSE(table.IsLegal(ColumnMove(0, 2, 1))) << "only the count that fits";
-}
 
-TEST(TableRules, ToAnEmptyColumnGoEitherTheMostThatMayOrOneCard) {
-  // Two free cells and no other empty column: three cards may go.
-  const Table table(Layout({"2C 9S 8H 7C 6D", "", "KD", "KC", "QC", "JH", "TS", "9H"}, {"AD", "AH"}));
-  EXPECT_EQ(table.MoveBetween(ColumnPlace(0), ColumnPlace(1)), ColumnMove(0, 1, 3));
-  EXPECT_TRUE(table.IsLegal(ColumnMove(0, 1, 1)));
-  EXPECT_FALSE(table.IsLegal(ColumnMove(0, 1, 2)));
-  EXPECT_FALSE(table.IsLegal(ColumnMove(0, 1, 4)));
+  // To an empty column go either the most that may (three, with two free cells) or one card.
+  const Table empty(Layout({"2C 9S 8H 7C 6D", "", "KD", "KC", "QC", "JH", "TS", "9H"}, {"AD", "AH"}));
+  EXPECT_EQ(empty.MoveBetween(ColumnPlace(0), ColumnPlace(1)), ColumnMove(0, 1, 3));
+  EXPECT_TRUE(empty.IsLegal(ColumnMove(0, 1, 1)));
+  EXPECT_FALSE(empty.IsLegal(ColumnMove(0, 1, 2)));
+  EXPECT_FALSE(empty.IsLegal(ColumnMove(0, 1, 4)));
 }
 
 TEST(TableRules, CellsAndFoundationsTakeOnlyWhatFits) {
@@ -133,9 +128,7 @@ TEST(TableRules, OfferedMovesLeaveOutTheOnesThatChangeNothing) {
   EXPECT_TRUE(offered({CellPlace(0), ColumnPlace(1), 1}));
   for (const Move& move : moves) EXPECT_TRUE(table.IsLegal(move)) << move.Text();
   EXPECT_TRUE(table.HasLegalMove());
-}
-
-TEST(TableRules, FullCellsAndNoFittingCardLeaveNoMove) {
+  // Full cells and no fitting card leave no move.
   const Table stuck(Layout({"KS", "KC", "QS", "QC", "JS", "JC", "TS", "TC"}, {"9S", "9C", "8S", "8C"}));
   EXPECT_FALSE(stuck.HasLegalMove());
 }
@@ -150,7 +143,7 @@ TEST(TablePosition, ColumnsAndCellsInAnotherOrderAreTheSamePosition) {
   EXPECT_NE(a.Key(), c.Key());
 }
 
-TEST(TableLayout, EveryPlaceIsFoundWhereItIsClicked) {
+TEST(TableLayout, EveryPlaceIsFoundWhereItIsClickedAndTheGapsAreNoPlace) {
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(TableLayout::PlaceAt(TableLayout::ClickPoint(ColumnPlace(i))), ColumnPlace(i));
     // A column answers all the way down, not only at its first card.
@@ -161,9 +154,7 @@ TEST(TableLayout, EveryPlaceIsFoundWhereItIsClicked) {
     EXPECT_EQ(TableLayout::PlaceAt(TableLayout::ClickPoint(CellPlace(i))), CellPlace(i));
     EXPECT_EQ(TableLayout::PlaceAt(TableLayout::ClickPoint(FoundationPlace(i))), FoundationPlace(i));
   }
-}
-
-TEST(TableLayout, GapsAndTheStripBetweenTheRowsAreNoPlace) {
+  // The gaps between the columns, the strip between the rows and the margins.
   const int gapX = TableLayout::ColumnLeft(1) - 4;
   EXPECT_FALSE(TableLayout::PlaceAt({gapX, TableLayout::kColumnsTop + 10}));
   EXPECT_FALSE(TableLayout::PlaceAt({TableLayout::ColumnLeft(0) + 5, TableLayout::kColumnsTop - 5}));

@@ -100,8 +100,7 @@ struct Cursor {
   void SkipCompressed32() { at += (bytes[at] & 1) ? 4 : 2; }
 };
 
-}  // namespace
-
+// WinHelp's context hash, written here from the format's description.
 std::uint32_t Hash(std::string_view id) {
   std::uint32_t hash = 0;
   for (char c : id) {
@@ -117,6 +116,11 @@ std::uint32_t Hash(std::string_view id) {
   return hash;
 }
 
+// The directory is an internal file too, a tree of names, at the offset the file's header gives.
+Tree Directory(std::string_view all) { return Tree{all.substr(U32(all, 4) + 9, U32(all, U32(all, 4) + 4))}; }
+
+}  // namespace
+
 HelpFile::HelpFile(std::string bytes) : m_bytes(std::move(bytes)) {
   Require(U32(m_bytes, 0) == 0x00035F3F, "file magic");
   Require(U32(m_bytes, 8) == kNone, "no free list");
@@ -126,18 +130,14 @@ HelpFile::HelpFile(std::string bytes) : m_bytes(std::move(bytes)) {
 }
 
 std::vector<std::string> HelpFile::FileNames() const {
-  const std::string_view all(m_bytes);
-  const std::size_t directory = U32(all, 4);
   std::vector<std::string> names;
-  for (std::string_view entry : Tree{all.substr(directory + 9, U32(all, directory + 4))}.Leaves(NamedEntry))
-    names.emplace_back(entry.data());
+  for (std::string_view entry : Directory(m_bytes).Leaves(NamedEntry)) names.emplace_back(entry.data());
   return names;
 }
 
 std::string_view HelpFile::File(std::string_view name) const {
   const std::string_view all(m_bytes);
-  const std::size_t directory = U32(all, 4);
-  const Tree tree{all.substr(directory + 9, U32(all, directory + 4))};
+  const Tree tree = Directory(all);
   const std::string key(name);
   const auto found = tree.Search([&](std::string_view entry) { return std::strcmp(entry.data(), key.c_str()); }, NamedEntry);
   Require(found.has_value(), "no internal file " + key);

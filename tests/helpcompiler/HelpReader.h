@@ -63,7 +63,4 @@ class HelpFile {
   int m_crossing = 0;
 };
 
-// WinHelp's context hash, written here from the format's description.
-std::uint32_t Hash(std::string_view id);
-
 }  // namespace helpreader
