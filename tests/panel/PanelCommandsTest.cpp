@@ -38,6 +38,11 @@ struct Step {
   int answer = 0;  // to the delete question
 };
 
+// Update, pend and try: in Final only try; no try with the list empty; no pend while trying.
+constexpr Buttons kFinal{false, false, true};
+constexpr Buttons kNothingToTry{true, true, false};
+constexpr Buttons kTrying{true, false, true};
+
 // The panel after the steps.
 struct Outcome {
   Shown boxes{};
@@ -116,22 +121,22 @@ TEST_F(PanelCommands, WinsAdvanceTheSequenceAndRetireTriedDeals) {
       // Deal 31999 won with pending deals: Final, the first of them tried.
       {__LINE__, "31999", {"5", "17"}, {{Tick}, {Win}},
        {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"5", "17"}, .next = 32000, .retryNo = 5,
-        .selection = 0, .newGame = 1, .buttons = {false, false, true}}},
+        .selection = 0, .newGame = 1, .buttons = kFinal}},
       {__LINE__, "32000", {}, {{Tick}, {Win}},
-       {.boxes = {{kThankYou, kInformation}}, .next = 1, .buttons = {true, true, false}}},
+       {.boxes = {{kThankYou, kInformation}}, .next = 1, .buttons = kNothingToTry}},
       // The number reaches FreeCell with its next game-number dialog.
-      {__LINE__, "41", {}, {{Tick}, {Win}}, {.next = 42, .buttons = {true, true, false}}},
+      {__LINE__, "41", {}, {{Tick}, {Win}}, {.next = 42, .buttons = kNothingToTry}},
       // Retiring the pending deals in Final goes back to 32000, the next number typed into FreeCell.
       {__LINE__, "31999", {"5", "17"}, {{Win}, {Tick}, {WinTried}},
        {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"17"}, .next = 32000, .retryNo = 17,
-        .selection = 0, .buttons = {false, false, true}}},
+        .selection = 0, .buttons = kFinal}},
       {__LINE__, "31999", {"5", "17"}, {{Win}, {Tick}, {WinTried}, {WinTried}},
-       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .next = 32000, .buttons = {true, true, false}}},
+       {.boxes = {{kLastDealNeedsClearList, kWarning}}, .next = 32000, .buttons = kNothingToTry}},
       // A retired deal is followed by the next entry, or by the first; still trying.
       {__LINE__, "300", {"3", "8", "12"}, {{Try, 2}, {Tick}, {WinTried}},
-       {.listed = {"3", "8"}, .next = 300, .retryNo = 3, .selection = 0, .buttons = {true, false, true}}},
+       {.listed = {"3", "8"}, .next = 300, .retryNo = 3, .selection = 0, .buttons = kTrying}},
       {__LINE__, "300", {"3", "8", "12"}, {{Try, 1}, {Tick}, {WinTried}},
-       {.listed = {"3", "12"}, .next = 300, .retryNo = 12, .selection = 1, .buttons = {true, false, true}}},
+       {.listed = {"3", "12"}, .next = 300, .retryNo = 12, .selection = 1, .buttons = kTrying}},
   };
   for (const Between& row : rows) Play(row);
 }
@@ -147,9 +152,9 @@ TEST_F(PanelCommands, PendSetsTheDealInPlayAside) {
       // Pended at 31999 with an empty list, the deal is tried at 32000.
       {__LINE__, "31999", {}, {{Tick}, {Pend}},
        {.boxes = {{kLastDealNeedsClearList, kWarning}}, .listed = {"31999"}, .next = 32000, .retryNo = 31999,
-        .newGame = 1, .buttons = {false, false, true}}},
+        .newGame = 1, .buttons = kFinal}},
       {__LINE__, "32000", {}, {{Tick}, {Pend}},
-       {.boxes = {{kLastDealNotPendable, kWarning}}, .next = 32000, .buttons = {true, true, false}}},
+       {.boxes = {{kLastDealNotPendable, kWarning}}, .next = 32000, .buttons = kNothingToTry}},
   };
   for (const Between& row : rows) Play(row);
 }
@@ -159,8 +164,7 @@ TEST_F(PanelCommands, TryStartsTheSelectedEntry) {
   const Between rows[] = {
       {__LINE__, "40", {"3"}, {{Tick}, {Try}}, {.boxes = {{kNoSelection, kWarning}}, .listed = {"3"}, .next = 40}},
       {__LINE__, "40", {"3", "8"}, {{Tick}, {DoubleClick, 1}},
-       {.listed = {"3", "8"}, .next = 40, .retryNo = 8, .selection = 1, .newGame = 1,
-        .buttons = {true, false, true}}},
+       {.listed = {"3", "8"}, .next = 40, .retryNo = 8, .selection = 1, .newGame = 1, .buttons = kTrying}},
   };
   for (const Between& row : rows) Play(row);
 }
@@ -179,11 +183,10 @@ TEST_F(PanelCommands, DeleteAsksAndTakesTheEntryOff) {
       {__LINE__, "40", {"3"}, {{Tick}, {DeleteKey}, {DeleteCommand}}, {.listed = {"3"}, .next = 40}},
       {__LINE__, "300", {"3", "8", "12"}, {{Try, 1}, {Tick}, {DeleteCommand, 1, IDYES}},
        {.boxes = {{DeleteQuestion("8"), kQuestion}}, .listed = {"3", "12"}, .next = 300, .retryNo = 12,
-        .selection = 1, .newGame = 1, .buttons = {true, false, true}}},
+        .selection = 1, .newGame = 1, .buttons = kTrying}},
       // Final ended: deal 32000 next.
       {__LINE__, "32000", {"11982"}, {{Tick}, {DeleteKey, 0, IDYES}},
-       {.boxes = {{DeleteQuestion("11982"), kQuestion}}, .next = 32000, .newGame = 1,
-        .buttons = {true, true, false}}},
+       {.boxes = {{DeleteQuestion("11982"), kQuestion}}, .next = 32000, .newGame = 1, .buttons = kNothingToTry}},
   };
   for (const Between& row : rows) Play(row);
 }
