@@ -43,16 +43,13 @@ class WindowFinder : public ::testing::Test {
   HWND desktop = GetDesktopWindow();
 };
 
-TEST_F(WindowFinder, OnlyDirectChildrenAreSearched) {
+TEST_F(WindowFinder, OnlyDirectChildrenOfAValidParentAreSearched) {
   auto parent = MakeWindow("parent");
   auto child = MakeWindow("child", parent.get());
   auto grandchild = MakeWindow("grandchild", child.get());
   EXPECT_EQ(finder.FindChildByText(parent.get(), "child", CWindowFinder::kMatchEquals), child.get());
   EXPECT_EQ(finder.FindChildByText(parent.get(), "grandchild", CWindowFinder::kMatchEquals), nullptr);
   EXPECT_EQ(finder.FindChildByText(desktop, "child", CWindowFinder::kMatchEquals), nullptr);
-}
-
-TEST_F(WindowFinder, AnInvalidParentFindsNothing) {
   HWND gone = MakeWindow("gone").get();  // destroyed at once
   EXPECT_EQ(finder.FindChildByText(gone, "x", CWindowFinder::kMatchContains), nullptr);
   EXPECT_EQ(finder.FindChildByText(nullptr, "x", CWindowFinder::kMatchContains), nullptr);
