@@ -1,8 +1,5 @@
 #include "SupervisorRun.h"
 
-#include "WindowSearch.h"
-#include "Programs.h"
-
 namespace e2e {
 namespace {
 
@@ -30,19 +27,6 @@ SupervisorRun::SupervisorRun() { EndStrayFreeCells(); }
 SupervisorRun::~SupervisorRun() {
   if (m_nuvari) m_nuvari->Terminate();
   EndStrayFreeCells();
-}
-
-void SupervisorRun::UseStandIn(const std::string& switches) {
-  Store("Path", nuvari::test::StandInCommandLine(switches, m_log.Path()));
-}
-
-bool SupervisorRun::WaitForStored(const std::string& name, const std::string& text, DWORD timeoutMs) const {
-  return PollUntil(timeoutMs, [&] { return Stored(name) == text; });
-}
-
-bool SupervisorRun::Start() {
-  m_nuvari = std::make_unique<nuvari::test::ChildProcess>(nuvari::test::NuvariCommandLine());
-  return m_nuvari->Started();
 }
 
 HWND SupervisorRun::MainWindow() const {
@@ -73,30 +57,12 @@ void SupervisorRun::Kill() {
   EndStrayFreeCells();
 }
 
-bool SupervisorRun::WaitForExit(DWORD timeoutMs) const {
-  return m_nuvari && m_nuvari->WaitForExit(timeoutMs).has_value();
-}
-
-int SupervisorRun::Count(const std::string& line) const {
-  int count = 0;
-  for (const std::string& logged : m_log.Lines()) count += logged == line ? 1 : 0;
-  return count;
-}
-
-bool SupervisorRun::WaitForCount(const std::string& line, int count, DWORD timeoutMs) const {
-  return PollUntil(timeoutMs, [&] { return Count(line) >= count; });
-}
-
 int SupervisorRun::Find(const std::string& line, int from) const {
   const auto lines = m_log.Lines();
   for (int i = from; i < static_cast<int>(lines.size()); ++i) {
     if (lines[static_cast<std::size_t>(i)] == line) return i;
   }
   return -1;
-}
-
-HWND SupervisorRun::FreeCellWindow(const char* gameTitle) const {
-  return nuvari::test::WaitForTopLevel(gameTitle, Match::Contains, kStepMs);
 }
 
 HWND SupervisorRun::StartFirstDeal(const char* gameTitle) {

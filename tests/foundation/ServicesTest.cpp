@@ -7,12 +7,18 @@
 #include "MessageBoxRecorder.h"
 #include "RegistryScope.h"
 
+using nuvari::test::ReadRegistryTree;
 using nuvari::test::ReadRegistryValue;
 using nuvari::test::RegistryKeyExists;
 using nuvari::test::RegistryScope;
+using nuvari::test::RegistryTree;
 
-TEST(FileSystem, FilesFoldersWildcardsAndTrailingBackslashes) {
-  const std::string windows = *fw::WindowsDirectory();
+TEST(FileSystem, WindowsAndSystemFoldersAndFilesFoldersWildcardsAndTrailingBackslashes) {
+  const auto system = fw::SystemDirectory();
+  ASSERT_TRUE(system);
+  const std::string windows = fw::WindowsDirectory().value_or("");
+  EXPECT_EQ(windows, "C:\\windows");
+  EXPECT_EQ(system->rfind(windows, 0), 0u);
   EXPECT_TRUE(fw::FileExists(windows));
   EXPECT_TRUE(fw::FileExists(windows + "\\system.ini"));
   EXPECT_FALSE(fw::FileExists(windows + "\\"));  // a folder named with its backslash is no drive root
@@ -23,23 +29,12 @@ TEST(FileSystem, FilesFoldersWildcardsAndTrailingBackslashes) {
   EXPECT_FALSE(fw::FileExists(windows + "\\no-such-file.exe"));
 }
 
-TEST(FileSystem, WindowsAndSystemFolders) {
-  const auto windows = fw::WindowsDirectory();
-  const auto system = fw::SystemDirectory();
-  ASSERT_TRUE(windows);
-  ASSERT_TRUE(system);
-  EXPECT_EQ(*windows, "C:\\windows");
-  EXPECT_EQ(system->rfind(*windows, 0), 0u);
-}
-
 class AppObject : public ::testing::Test {
  protected:
   RegistryScope registry;
   nuvari::test::TestApp app;
   nuvari::test::MessageBoxRecorder boxes;
 };
-
-TEST_F(AppObject, TitleComesFromTheResources) { EXPECT_EQ(app.m_strAppName, "Nuvari"); }
 
 TEST_F(AppObject, AReadCreatesTheKeyChain) {
   ASSERT_FALSE(RegistryKeyExists(RegistryScope::kMakerKey));
@@ -49,23 +44,15 @@ TEST_F(AppObject, AReadCreatesTheKeyChain) {
   EXPECT_TRUE(RegistryKeyExists(RegistryScope::kWindowSize));
 }
 
-TEST_F(AppObject, TextIsRegSzWithItsZeroAndDeletingRemovesIt) {
+TEST_F(AppObject, TextIsRegSzWithItsZeroIntegersAreRegDwordAndWritingNoTextDeletes) {
   app.WriteProfileString("FreeCell", "GameNo", "123");
-  auto value = ReadRegistryValue(RegistryScope::kFreeCell, "GameNo");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(value->bytes, std::string("123\0", 4));
+  app.WriteProfileInt("Window size", "max", -1);
+  EXPECT_EQ(ReadRegistryTree(RegistryScope::kRoot),
+            (RegistryTree{{"FreeCell\\GameNo", {REG_SZ, std::string("123\0", 4)}},
+                          {"Window size\\max", {REG_DWORD, "\xff\xff\xff\xff"}}}));
+  EXPECT_EQ(app.GetProfileInt("Window size", "max", 5), -1);
   app.WriteProfileString("FreeCell", "GameNo", nullptr);
   EXPECT_FALSE(ReadRegistryValue(RegistryScope::kFreeCell, "GameNo"));
-}
-
-TEST_F(AppObject, IntegersAreRegDwordAndReadBack) {
-  app.WriteProfileInt("Window size", "max", -1);
-  auto value = ReadRegistryValue(RegistryScope::kWindowSize, "max");
-  ASSERT_TRUE(value);
-  EXPECT_EQ(value->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(value->bytes, std::string("\xff\xff\xff\xff", 4));
-  EXPECT_EQ(app.GetProfileInt("Window size", "max", 5), -1);
 }
 
 TEST_F(AppObject, LongTextsAreReadWhole) {
@@ -75,16 +62,17 @@ TEST_F(AppObject, LongTextsAreReadWhole) {
   EXPECT_EQ(app.GetProfileString("FreeCell", "Path"), longText);
 }
 
-TEST_F(AppObject, NonTextValuesAreTakenAsTheirBytes) {
-  nuvari::test::WriteRegistryDword(RegistryScope::kFreeCell, "Path", 0x00636261);  // "abc\0"
-  EXPECT_EQ(app.GetProfileString("FreeCell", "Path"), "abc");
-}
-
-TEST_F(AppObject, CaptionIsTheTitleAndTheButtonIsReturned) {
+// The recorder checks every caption: the title, from the resources.
+TEST_F(AppObject, TheActiveWindowOwnsTheBoxWhoseButtonIsReturned) {
+  EXPECT_EQ(app.m_strAppName, "Nuvari");
+  HWND window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  SetActiveWindow(window);
   boxes.answers.push_back(IDNO);
   EXPECT_EQ(app.DoMessageBox("テスト", MB_YESNO), IDNO);
+  DestroyWindow(window);
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "テスト");
+  EXPECT_EQ(std::pair(boxes.boxes[0].owner, boxes.boxes[0].text), std::pair(window, std::string("テスト")));
 }
 
 TEST_F(AppObject, BoxesWithoutAnIconGetTheExclamationForTheCommonButtonSets) {
@@ -104,14 +92,4 @@ TEST_F(AppObject, BoxesWithoutAnIconGetTheExclamationForTheCommonButtonSets) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].type, row.shown) << "requested " << row.requested;
   }
-}
-
-TEST_F(AppObject, TheActiveWindowOwnsTheBox) {
-  HWND window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-  SetActiveWindow(window);
-  app.DoMessageBox("x", MB_OK);
-  DestroyWindow(window);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].owner, window);
 }

@@ -1,3 +1,4 @@
+// The settings record in the registry: defaults, the loaded forms of each value, the pending list.
 #include <gtest/gtest.h>
 
 #include "FileSystem.h"
@@ -15,7 +16,6 @@ namespace {
 
 void Store(const std::string& name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
 std::optional<std::string> Stored(const std::string& name) { return ReadRegistryText(RegistryScope::kFreeCell, name); }
-bool IsStored(const std::string& name) { return ReadRegistryValue(RegistryScope::kFreeCell, name).has_value(); }
 
 // Pending0, Pending1, ... as "4,,6": "-" for a missing value, the missing ones at the end left out.
 void StorePending(const std::string& values) {
@@ -37,6 +37,13 @@ std::vector<int> Numbers(const CNuvariDoc& doc) {
           doc.m_nGameOverYourWinCnt};
 }
 
+// The FreeCell key holding these REG_SZ values and no others.
+RegistryTree TextValues(std::initializer_list<std::pair<const char*, std::string>> values) {
+  RegistryTree tree;
+  for (const auto& [name, text] : values) tree[name] = {REG_SZ, text + '\0'};
+  return tree;
+}
+
 }  // namespace
 
 class SettingsStore : public ::testing::Test {
@@ -51,16 +58,13 @@ TEST_F(SettingsStore, FreshUserGetsDefaultsAndNoValuesUntilTheFirstChange) {
   EXPECT_TRUE(RegistryKeyExists(RegistryScope::kFreeCell));
   EXPECT_EQ(doc.m_strPath, "");  // no freecell.exe in this Windows
   EXPECT_EQ(Numbers(doc), (std::vector<int>{1, 0, 0, 0, 1, 0, 1}));
-  EXPECT_EQ(doc.m_nPendingCount, 0);
-  EXPECT_TRUE(doc.m_arrPending.empty());
-  EXPECT_FALSE(IsStored("Path"));
-  EXPECT_FALSE(IsStored("GameNo"));
+  EXPECT_EQ(std::tuple(doc.m_arrPending, doc.m_nPendingCount), std::tuple(std::vector<std::int32_t>{}, 0));
+  EXPECT_EQ(ReadRegistryTree(RegistryScope::kFreeCell), RegistryTree{});
 
   doc.AddPending(9);
-  EXPECT_EQ(Stored("Path"), "");
-  EXPECT_EQ(Stored("GameNo"), "1");
-  EXPECT_EQ(Stored("AutoExit"), "1");
-  EXPECT_EQ(Stored("Pending0"), "9");
+  EXPECT_EQ(ReadRegistryTree(RegistryScope::kFreeCell),
+            TextValues({{"Path", ""}, {"GameNo", "1"}, {"Top", "0"}, {"Left", "0"}, {"IdleRow", "0"}, {"AutoExit", "1"},
+                        {"GameOverYourWin", "0"}, {"GameOverYourWinCnt", "1"}, {"Pending0", "9"}}));
 }
 
 TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName) {
@@ -70,7 +74,7 @@ TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName)
     doc.ReadSettings();
     EXPECT_EQ(doc.m_strPath, "freecell.exe") << *folder;
     // The search result reaches the registry only with the next write.
-    EXPECT_FALSE(IsStored("Path"));
+    EXPECT_EQ(Stored("Path"), std::nullopt);
   }
 }
 
@@ -97,9 +101,8 @@ TEST_F(SettingsStore, GameNoTextFormsLoadAsTheNearestDeal) {
 }
 
 TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
-  for (const auto& [name, text] : {std::pair{"Top", "-20"}, {"Left", "1500"}, {"IdleRow", "7"}, {"AutoExit", "-3"},
-                                   {"GameOverYourWin", "2"}, {"GameOverYourWinCnt", "0"}})
-    Store(name, text);
+  registry.Store({{"Top", "-20"}, {"Left", "1500"}, {"IdleRow", "7"}, {"AutoExit", "-3"}, {"GameOverYourWin", "2"},
+                  {"GameOverYourWinCnt", "0"}});
   doc.ReadSettings();
   EXPECT_EQ(Numbers(doc), (std::vector<int>{1, -20, 1500, 7, -3, 2, 0}));
 }
@@ -145,7 +148,7 @@ TEST_F(SettingsStore, AddingOverAGapReplacesTheOldValue) {
 }
 
 TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
-  for (int i = 0; i < 5; ++i) Store(settings_names::PendingName(i).c_str(), std::to_string(10 + i));
+  StorePending("10,11,12,13,14");
   doc.ReadSettings();
   doc.RemovePending(11);
   doc.RemovePending(12);
@@ -170,12 +173,9 @@ TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalTextAndReadsBackAsSet)
   const std::string path = "C:\\Games\\フリーセル\\freecell.exe";
   doc.ReadSettings();
   doc.SetSettings({path, 31999, -4, 250, 1, 0, 1, 100});
-  RegistryTree expected;
-  for (const auto& [name, text] : {std::pair<const char*, std::string>{"Path", path}, {"GameNo", "31999"}, {"Top", "-4"},
-                                   {"Left", "250"}, {"IdleRow", "1"}, {"AutoExit", "0"}, {"GameOverYourWin", "1"},
-                                   {"GameOverYourWinCnt", "100"}})
-    expected[name] = {REG_SZ, text + '\0'};
-  EXPECT_EQ(ReadRegistryTree(RegistryScope::kFreeCell), expected);
+  EXPECT_EQ(ReadRegistryTree(RegistryScope::kFreeCell),
+            TextValues({{"Path", path}, {"GameNo", "31999"}, {"Top", "-4"}, {"Left", "250"}, {"IdleRow", "1"},
+                        {"AutoExit", "0"}, {"GameOverYourWin", "1"}, {"GameOverYourWinCnt", "100"}}));
   CNuvariDoc reread;
   reread.ReadSettings();
   EXPECT_EQ(reread.m_strPath, path);

@@ -23,16 +23,14 @@ void RegisterTestClass() {
   RegisterClassA(&wc);
 }
 
-struct WindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)>;
 
 // Hidden windows count like any other; created last, they stand on top of the Z-order.
 TestWindow MakeWindow(const std::string& title, HWND parent = nullptr) {
   RegisterTestClass();
   return TestWindow(CreateWindowExA(0, kTestClass, title.c_str(), parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr));
+                                    nullptr, GetModuleHandleA(nullptr), nullptr),
+                    DestroyWindow);
 }
 
 }  // namespace
@@ -43,16 +41,13 @@ class WindowFinder : public ::testing::Test {
   HWND desktop = GetDesktopWindow();
 };
 
-TEST_F(WindowFinder, OnlyDirectChildrenAreSearched) {
+TEST_F(WindowFinder, OnlyDirectChildrenOfAValidParentAreSearched) {
   auto parent = MakeWindow("parent");
   auto child = MakeWindow("child", parent.get());
   auto grandchild = MakeWindow("grandchild", child.get());
   EXPECT_EQ(finder.FindChildByText(parent.get(), "child", CWindowFinder::kMatchEquals), child.get());
   EXPECT_EQ(finder.FindChildByText(parent.get(), "grandchild", CWindowFinder::kMatchEquals), nullptr);
   EXPECT_EQ(finder.FindChildByText(desktop, "child", CWindowFinder::kMatchEquals), nullptr);
-}
-
-TEST_F(WindowFinder, AnInvalidParentFindsNothing) {
   HWND gone = MakeWindow("gone").get();  // destroyed at once
   EXPECT_EQ(finder.FindChildByText(gone, "x", CWindowFinder::kMatchContains), nullptr);
   EXPECT_EQ(finder.FindChildByText(nullptr, "x", CWindowFinder::kMatchContains), nullptr);

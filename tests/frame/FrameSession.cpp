@@ -4,8 +4,6 @@
 
 namespace frametest {
 
-FittedPanel::FittedPanel() : fw::CFormView(IDD_NUVARI_FORM) {}
-
 void FittedPanel::OnInitialUpdate() {
   fw::CFormView::OnInitialUpdate();
   ResizeParentToFit(false);

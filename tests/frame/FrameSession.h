@@ -26,7 +26,7 @@ using nuvari::test::TestApp;
 // does before the frame is first shown; it remembers the frame's size at that moment.
 class FittedPanel : public fw::CFormView {
  public:
-  FittedPanel();
+  FittedPanel() : fw::CFormView(IDD_NUVARI_FORM) {}
   void OnInitialUpdate() override;
   SIZE fittedFrame{};
 };
@@ -63,17 +63,18 @@ class FrameSession {
 
 RECT WindowRect(HWND window);
 
-// Sets lock and shift keys for a test and puts the keyboard back afterwards.
+// Sets lock and shift keys for a test (toggled on, or held down) and puts the keyboard back afterwards.
 class KeyboardStateScope {
  public:
   KeyboardStateScope() { GetKeyboardState(m_saved.data()); }
   ~KeyboardStateScope() { SetKeyboardState(m_saved.data()); }
   KeyboardStateScope(const KeyboardStateScope&) = delete;
   KeyboardStateScope& operator=(const KeyboardStateScope&) = delete;
-  void Set(const std::vector<int>& toggledOn) {
+  void Set(const std::vector<int>& toggledOn, const std::vector<int>& held = {}) {
     std::array<BYTE, 256> keys = m_saved;
     for (int key : {VK_CAPITAL, VK_NUMLOCK, VK_SCROLL, VK_KANA, VK_SHIFT, VK_CONTROL, VK_MENU}) keys[key] = 0;
     for (int key : toggledOn) keys[key] = 1;
+    for (int key : held) keys[key] = 0x80;
     SetKeyboardState(keys.data());
   }
 

@@ -53,14 +53,12 @@ TEST_F(FrameTextsTest, MenuItemsCarryTheirTextsAccessKeysAndCommands) {
   EXPECT_EQ(MenuText(bar, 0).substr(0, 5), "\xCC\xA7\xB2\xD9(");
 }
 
-struct StringRow {
-  int line;
-  UINT id;
-  const char* text;
-};
-
 TEST_F(FrameTextsTest, CommandAndStatusStringsAreExact) {
-  const StringRow rows[] = {
+  const struct {
+    int line;
+    UINT id;
+    const char* text;
+  } rows[] = {
       {__LINE__, 32771, "環境設定\n環境設定"},
       {__LINE__, 57665, "Nuvari の終了\n終了"},
       {__LINE__, 57664, "ﾊﾞｰｼﾞｮﾝの情報\nﾊﾞｰｼﾞｮﾝ"},
@@ -77,13 +75,7 @@ TEST_F(FrameTextsTest, CommandAndStatusStringsAreExact) {
       {__LINE__, 59138, "NUM"},
       {__LINE__, 59139, "SCRL"},
   };
-  for (const StringRow& row : rows) {
-    char text[256];
-    std::memset(text, 0xCC, sizeof(text));
-    const int length = LoadStringA(GetModuleHandleA(nullptr), row.id, text, sizeof(text));
-    EXPECT_EQ(std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0), row.text)
-        << "row at line " << row.line;
-  }
+  for (const auto& row : rows) EXPECT_EQ(fw::LoadResourceString(row.id), row.text) << "row at line " << row.line;
 }
 
 TEST_F(FrameTextsTest, AcceleratorTableHoldsTheSixteenKeys) {
@@ -152,9 +144,7 @@ TEST_F(FrameTextsTest, ToolbarHasFourButtonsAndAGapWithSixteenByFifteenImagesToo
   HRSRC info = FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128), MAKEINTRESOURCEA(2));  // RT_BITMAP
   ASSERT_NE(info, nullptr);
   const auto* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, info)));
-  EXPECT_EQ(header->biWidth, 64);
-  EXPECT_EQ(header->biHeight, 15);
-  EXPECT_EQ(header->biBitCount, 4);
+  EXPECT_EQ(std::tuple(header->biWidth, header->biHeight, header->biBitCount), std::tuple(64, 15, 4));
 }
 
 TEST_F(FrameTextsTest, StatusBarPromptsFollowTheSelectedMenuItem) {

@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include <array>
+#include <functional>
 
 #include "FrameSession.h"
 #include "RegistryScope.h"
@@ -74,66 +74,47 @@ TEST_F(HelpTest, F1OpensTheFramesTopicAndShiftF1StartsContextHelp) {
   Pump(app);
   EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, kFrameTopic}}));
 
-  std::array<BYTE, 256> keys{};
-  GetKeyboardState(keys.data());
-  keys[VK_SHIFT] = 0x80;
-  SetKeyboardState(keys.data());
+  keyboard.Set({}, {VK_SHIFT});
   PostMessageA(session.View(), WM_KEYDOWN, VK_F1, 0x003B0001);
   Pump(app);
   EXPECT_TRUE(session.Frame().InHelpMode());
   EXPECT_EQ(help.calls.size(), 1u);
 }
 
-// The settings button's click runs no command: no box comes.
-TEST_F(HelpTest, ContextHelpShowsItsPromptHoldsTheMouseAndAClickOpensTheTopicOfWhatWasClicked) {
-  struct Row {
+// Context help holds the mouse with its prompt; a click or a command opens the topic of what was
+// chosen without running it (no box comes, the toolbar stays); Escape or a click outside ends it
+// without help.
+TEST_F(HelpTest, ContextHelpHoldsTheMouseUntilAChoiceOpensItsTopicOrEscapeOrAClickOutsideEndsIt) {
+  const RECT frame = WindowRect(session.Window());
+  const struct {
     int line;
-    HWND window;
-    POINT point;
-    ULONG_PTR topic;
+    std::function<void()> choose;
+    Requests opened;
+  } rows[] = {
+      {__LINE__, [&] { ClickAt(session.Bar(59392), ButtonCenter(0)); }, {{HELP_CONTEXT, 0x10000u + 32771}}},
+      {__LINE__, [&] { ClickAt(session.Bar(59392), ButtonCenter(4)); }, {{HELP_CONTEXT, 0x10000u + 57669}}},
+      {__LINE__, [&] { ClickAt(session.Bar(59392), ButtonCenter(3)); }, {{HELP_CONTEXT, 0x10000u + 57664}}},
+      {__LINE__, [&] { ClickAt(session.View(), {5, 5}); }, {{HELP_CONTEXT, kFrameTopic}}},
+      {__LINE__, [&] { ClickAt(session.Bar(59393), {3, 3}); }, {{HELP_CONTEXT, 0x50000u + 59393}}},
+      {__LINE__, [&] { SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59392, 0), 0); },
+       {{HELP_CONTEXT, 0x10000u + 59392}}},
+      {__LINE__, [&] { PostMessageA(session.View(), WM_KEYDOWN, VK_ESCAPE, 0x00010001); Pump(app); }, {}},
+      {__LINE__, [&] { ClickAt(session.Window(), {frame.right - frame.left + 50, 10}); }, {}},
   };
-  const Row rows[] = {
-      {__LINE__, session.Bar(59392), ButtonCenter(0), 0x10000u + 32771},
-      {__LINE__, session.Bar(59392), ButtonCenter(4), 0x10000u + 57669},
-      {__LINE__, session.Bar(59392), ButtonCenter(3), 0x10000u + 57664},
-      {__LINE__, session.View(), {5, 5}, kFrameTopic},
-      {__LINE__, session.Bar(59393), {3, 3}, 0x50000u + 59393},
-  };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.line);
     help.calls.clear();
     EnterContextHelp();
     EXPECT_EQ(session.StatusText(), "ﾍﾙﾌﾟのﾄﾋﾟｯｸを指定してください。");
     EXPECT_EQ(GetCapture(), session.Window());
-    ClickAt(row.window, row.point);
-    EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, row.topic}}));
+    row.choose();
+    EXPECT_EQ(help.Requested(), row.opened);
     EXPECT_FALSE(session.Frame().InHelpMode());
     EXPECT_NE(GetCapture(), session.Window());
     EXPECT_EQ(session.StatusText(), " ");
   }
   EXPECT_TRUE(boxes.boxes.empty());
-}
-
-TEST_F(HelpTest, ContextHelpTurnsAMenuCommandIntoItsTopic) {
-  EnterContextHelp();
-  SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59392, 0), 0);
-  EXPECT_EQ(help.Requested(), (Requests{{HELP_CONTEXT, 0x10000u + 59392}}));
-  EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));  // the toolbar was not hidden
-  EXPECT_FALSE(session.Frame().InHelpMode());
-}
-
-TEST_F(HelpTest, ContextHelpEndsWithoutHelpOnEscapeOrAClickOutside) {
-  EnterContextHelp();
-  PostMessageA(session.View(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-  Pump(app);
-  EXPECT_FALSE(session.Frame().InHelpMode());
-  EXPECT_EQ(session.StatusText(), " ");
-
-  EnterContextHelp();
-  const RECT frame = WindowRect(session.Window());
-  ClickAt(session.Window(), {frame.right - frame.left + 50, 10});
-  EXPECT_FALSE(session.Frame().InHelpMode());
-  EXPECT_TRUE(help.calls.empty());
+  EXPECT_TRUE(IsWindowVisible(session.Bar(59392)));
 }
 
 }  // namespace

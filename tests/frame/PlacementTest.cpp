@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
+#include <utility>
 
 #include "FrameSession.h"
 #include "PersistentFrame.h"
@@ -18,17 +18,20 @@ using namespace nuvari::test;
 
 constexpr const char* kWindowSize = RegistryScope::kWindowSize;
 
-// A stored flag: REG_DWORD, 4 bytes; -1 when missing or of another form.
-long StoredFlag(const char* name) {
-  const auto value = ReadRegistryValue(kWindowSize, name);
-  if (!value || value->type != REG_DWORD || value->bytes.size() != 4) return -1;
-  DWORD number = 0;
-  std::memcpy(&number, value->bytes.data(), 4);
-  return static_cast<long>(number);
+// icon, max, tool and status.
+using Flags = std::array<char, 4>;
+
+// The whole Window size key as closing this session stores it: Rect as text, the normal rectangle at
+// left, top and one pixel larger than the panel each way; the flags as REG_DWORD. Taken before the
+// close, which destroys the panel.
+RegistryTree StoredPlacement(const FrameSession& session, int left, int top, Flags flags) {
+  char rect[64];
+  std::snprintf(rect, sizeof(rect), "%04d %04d %04d %04d", left, top, left + static_cast<int>(session.FittedSize().cx) + 1,
+                top + static_cast<int>(session.FittedSize().cy) + 1);
+  RegistryTree key{{"Rect", {REG_SZ, std::string(rect) + '\0'}}};
+  for (int i = 0; const char* name : {"icon", "max", "tool", "status"}) key[name] = {REG_DWORD, {flags[i++], 0, 0, 0}};
+  return key;
 }
-// icon, max, tool and status as stored.
-using Flags = std::array<long, 4>;
-Flags StoredFlags() { return {StoredFlag("icon"), StoredFlag("max"), StoredFlag("tool"), StoredFlag("status")}; }
 
 // Where the frame stands, and by how much it is larger than the panel it was fitted to, each way.
 std::array<long, 4> PlaceAndMargin(const FrameSession& session) {
@@ -51,29 +54,19 @@ TEST_F(PlacementTest, WithoutStoredValuesShowsAtTenTenOnePixelLargerThanThePanel
   EXPECT_TRUE(IsWindowVisible(session.Bar(59393)));
   // The panel is whole, one pixel to spare each way, between the bars.
   const RECT view = WindowRect(session.View());
-  EXPECT_EQ(view.right - view.left, session.FormSize().cx + 1);
-  EXPECT_EQ(view.bottom - view.top, session.FormSize().cy + 1);
+  EXPECT_EQ(std::pair(view.right - view.left, view.bottom - view.top),
+            std::pair(session.FormSize().cx + 1, session.FormSize().cy + 1));
   EXPECT_EQ(WindowRect(session.View()).top, WindowRect(session.Bar(59392)).bottom);
   EXPECT_LE(WindowRect(session.View()).bottom, WindowRect(session.Bar(59393)).top);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(PlacementTest, ClosingStoresTheWholeWindowSizeKey) {
-  {
-    FrameSession session(app);
-    ASSERT_TRUE(session.Opened());
-    session.Close();
-  }
-  const SIZE fitted = [&] {
-    FrameSession again(app);
-    return again.FittedSize();
-  }();
-  char expected[64];
-  std::snprintf(expected, sizeof(expected), "%04d %04d %04d %04d", 10, 10, 10 + static_cast<int>(fitted.cx) + 1,
-                10 + static_cast<int>(fitted.cy) + 1);
-  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string(expected));
-  EXPECT_EQ(ReadRegistryValue(kWindowSize, "Rect")->type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(StoredFlags(), (Flags{0, 0, 1, 1}));
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  const RegistryTree expected = StoredPlacement(session, 10, 10, {0, 0, 1, 1});
+  session.Close();
+  EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
 }
 
 TEST_F(PlacementTest, StoredRectGivesOnlyLeftAndTop) {
@@ -87,12 +80,12 @@ TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutAct
   {
     FrameSession session(app);
     ASSERT_TRUE(session.Opened());
+    const RegistryTree expected = StoredPlacement(session, 10, 10, {1, 0, 1, 1});
     ShowWindow(session.Window(), SW_MINIMIZE);
     Pump(app);
     session.Close();
+    EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
   }
-  EXPECT_EQ(StoredFlags(), (Flags{1, 0, 1, 1}));
-  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
 
   // A window of the test's own holds the activation.
   const nuvari::test::TitledWindow other("other", true);
@@ -107,14 +100,14 @@ TEST_F(PlacementTest, ClosedMinimizedStoresIconAndNextStartIsMinimizedWithoutAct
   // Restored, it stands where it stood.
   ShowWindow(session.Window(), SW_RESTORE);
   Pump(app);
-  EXPECT_EQ(WindowRect(session.Window()).left, 10);
-  EXPECT_EQ(WindowRect(session.Window()).top, 10);
+  EXPECT_EQ(PlaceAndMargin(session), (std::array<long, 4>{10, 10, 1, 1}));
 }
 
 TEST_F(PlacementTest, ToolbarHiddenThroughTheViewMenuStaysHiddenNextStart) {
   {
     FrameSession session(app);
     ASSERT_TRUE(session.Opened());
+    const RegistryTree expected = StoredPlacement(session, 10, 10, {0, 0, 0, 1});
     HMENU view = GetSubMenu(GetMenu(session.Window()), 1);
     ASSERT_NE(GetMenuState(view, 59392, MF_BYCOMMAND), static_cast<UINT>(-1));
     SendMessageA(session.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
@@ -126,8 +119,8 @@ TEST_F(PlacementTest, ToolbarHiddenThroughTheViewMenuStaysHiddenNextStart) {
     EXPECT_FALSE(GetMenuState(view, 59392, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(view, 59393, MF_BYCOMMAND) & MF_CHECKED);
     session.Close();
+    EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
   }
-  EXPECT_EQ(StoredFlags(), (Flags{0, 0, 0, 1}));
 
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
@@ -143,26 +136,25 @@ TEST_F(PlacementTest, ToolbarHiddenThroughTheViewMenuStaysHiddenNextStart) {
 TEST_F(PlacementTest, StatusBarHiddenAndShownAgainThroughTheViewMenu) {
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
+  const RegistryTree expected = StoredPlacement(session, 10, 10, {0, 0, 1, 1});
   SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59393, 0), 0);
   EXPECT_FALSE(IsWindowVisible(session.Bar(59393)));
   SendMessageA(session.Window(), WM_COMMAND, MAKEWPARAM(59393, 0), 0);
   EXPECT_TRUE(IsWindowVisible(session.Bar(59393)));
   session.Close();
-  EXPECT_EQ(StoredFlag("status"), 1);
+  EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
 }
 
 TEST_F(PlacementTest, StoredMaxShowsTheFrameMaximized) {
   WriteRegistryDword(kWindowSize, "max", 1);
-  {
-    FrameSession session(app);
-    ASSERT_TRUE(session.Opened());
-    EXPECT_TRUE(IsZoomed(session.Window()));
-    EXPECT_FALSE(IsIconic(session.Window()));
-    session.Close();
-  }
-  EXPECT_EQ(StoredFlags(), (Flags{0, 1, 1, 1}));
+  FrameSession session(app);
+  ASSERT_TRUE(session.Opened());
+  EXPECT_TRUE(IsZoomed(session.Window()));
+  EXPECT_FALSE(IsIconic(session.Window()));
   // The normal rectangle under the maximized frame is still the one at 10, 10.
-  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect").value_or("").substr(0, 10), "0010 0010 ");
+  const RegistryTree expected = StoredPlacement(session, 10, 10, {0, 1, 1, 1});
+  session.Close();
+  EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
 }
 
 TEST_F(PlacementTest, StoredIconAndMaxShowMinimizedThenRestoreToMaximized) {
@@ -186,9 +178,7 @@ TEST_F(PlacementTest, PlayerCannotResizeOrMaximizeTheFrame) {
   // The corner is no sizing handle, and a double click on the caption maximizes nothing.
   const RECT rect = WindowRect(session.Window());
   const LRESULT corner = SendMessageA(session.Window(), WM_NCHITTEST, 0, MAKELPARAM(rect.right - 1, rect.bottom - 1));
-  EXPECT_NE(corner, HTBOTTOMRIGHT);
-  EXPECT_NE(corner, HTRIGHT);
-  EXPECT_NE(corner, HTBOTTOM);
+  EXPECT_TRUE(corner != HTBOTTOMRIGHT && corner != HTRIGHT && corner != HTBOTTOM) << corner;
   SendMessageA(session.Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rect.left + 40, rect.top + 5));
   Pump(app);
   EXPECT_FALSE(IsZoomed(session.Window()));
@@ -199,17 +189,15 @@ TEST_F(PlacementTest, NegativeAndLargePositionsAreStoredAsSigned) {
   {
     FrameSession session(app);
     ASSERT_TRUE(session.Opened());
+    const RegistryTree expected = StoredPlacement(session, -50, -7, {0, 0, 1, 1});
     SetWindowPos(session.Window(), nullptr, -50, -7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Pump(app);
     session.Close();
+    EXPECT_EQ(ReadRegistryTree(kWindowSize), expected);
   }
-  const std::string rect = ReadRegistryText(kWindowSize, "Rect").value_or("");
-  EXPECT_EQ(rect.substr(0, 10), "-050 -007 ");
-
   FrameSession session(app);
   ASSERT_TRUE(session.Opened());
-  EXPECT_EQ(WindowRect(session.Window()).left, -50);
-  EXPECT_EQ(WindowRect(session.Window()).top, -7);
+  EXPECT_EQ(PlaceAndMargin(session), (std::array<long, 4>{-50, -7, 1, 1}));
 }
 
 TEST_F(PlacementTest, BarValuesOtherThanZeroShowTheBarInItsPlace) {
@@ -226,14 +214,14 @@ TEST_F(PlacementTest, BarValuesOtherThanZeroShowTheBarInItsPlace) {
 TEST_F(PlacementTest, FrameNeverShownLeavesTheStoredPlacementAlone) {
   WriteRegistryText(kWindowSize, "Rect", "0100 0200 0300 0400");
   WriteRegistryDword(kWindowSize, "icon", 1);
+  const RegistryTree stored = ReadRegistryTree(kWindowSize);
   {
     CMainFrame frame;
     ASSERT_TRUE(frame.LoadFrame(128, WS_OVERLAPPEDWINDOW, nullptr));
     DestroyWindow(frame.m_hWnd);
     Pump(app);
   }
-  EXPECT_EQ(ReadRegistryText(kWindowSize, "Rect"), std::string("0100 0200 0300 0400"));
-  EXPECT_EQ(StoredFlag("icon"), 1);
+  EXPECT_EQ(ReadRegistryTree(kWindowSize), stored);
 }
 
 }  // namespace

@@ -70,8 +70,7 @@ TEST_P(DealFlow, ListedDealIsLostAndNoLeavesTheTable) {
   ASSERT_TRUE(WaitUntilGone(gameOver, kWaitMs));
   ASSERT_TRUE(freeCell.Log().WaitForLine("button game-over no", kWaitMs));
   EXPECT_TRUE(freeCell.Log().Contains("deal-lost 7"));
-  const std::vector<std::string> lines = freeCell.Log().Lines();
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "open select-game"), 1) << "only the dialog of PlayDeal";
+  EXPECT_EQ(std::ranges::count(freeCell.Log().Lines(), "open select-game"), 1) << "only the dialog of PlayDeal";
   EXPECT_EQ(WindowText(freeCell.MainWindow()), std::string(edition.gameTitle) + "7");
 }
 
@@ -106,8 +105,7 @@ TEST_P(DealFlow, AskResignGuardsANewDealDuringPlay) {
   ASSERT_TRUE(freeCell.Log().WaitForLine("button resign no", kWaitMs));
   EXPECT_NE(freeCell.WaitForBox(edition.selectGame), nullptr);
   // PlayDeal's dialog and the one after yes: the no opened none.
-  const std::vector<std::string> lines = freeCell.Log().Lines();
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "open select-game"), 2);
+  EXPECT_EQ(std::ranges::count(freeCell.Log().Lines(), "open select-game"), 2);
 }
 
 TEST_P(DealFlow, AskOnCloseAsksDuringADealAndYesCloses) {
@@ -125,7 +123,7 @@ TEST_P(DealFlow, AskOnCloseAsksDuringADealAndYesCloses) {
 INSTANTIATE_TEST_SUITE_P(Editions, DealFlow, ::testing::Values(kFull, kHalf),
                          [](const ::testing::TestParamInfo<EditionCase>& row) { return row.param.name; });
 
-TEST(DealFlowMenu, SecondItemOfTheFirstMenuOpensTheDialog) {
+TEST(DealFlowCommands, SecondItemOfTheFirstMenuOpensTheDialog) {
   // Another process's submenus cannot be read here, so the menu is read from the program's resources.
   HMODULE program = LoadLibraryExA(nuvari::test::ToWinePath(FREECELL_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(program, nullptr);
@@ -142,14 +140,14 @@ TEST(DealFlowMenu, SecondItemOfTheFirstMenuOpensTheDialog) {
   EXPECT_TRUE(freeCell.Log().Contains("menu-select-game"));
 }
 
-TEST(DealFlowClose, CloseWithoutADealNeedsNoAnswer) {
+TEST(DealFlowCommands, CloseWithoutADealNeedsNoAnswer) {
   StandIn freeCell("/askonclose");
   ASSERT_NE(freeCell.MainWindow(), nullptr);
   PostMessageA(freeCell.MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ(freeCell.Process().WaitForExit(kWaitMs), 0u);
 }
 
-TEST(DealFlowClose, CloseWhileTheGameOverBoxIsOpenEndsTheBoxAndIgnoresCommands) {
+TEST(DealFlowCommands, CloseWhileTheGameOverBoxIsOpenEndsTheBoxAndIgnoresCommands) {
   StandIn freeCell("/autowin=100");
   ASSERT_TRUE(freeCell.PlayDeal(kFull, 2));
   ASSERT_NE(freeCell.WaitForBox(kFull.gameOver), nullptr);

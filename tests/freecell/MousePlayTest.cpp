@@ -25,10 +25,9 @@ bool WaitForMoves(const StandIn& freeCell, int count) {
 
 std::string LastMove(const StandIn& freeCell) {
   const std::vector<std::string> lines = freeCell.Log().Lines();
-  for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-    if (line->rfind("move ", 0) == 0) return *line;
-  }
-  return "";
+  const auto last =
+      std::find_if(lines.rbegin(), lines.rend(), [](const std::string& line) { return line.rfind("move ", 0) == 0; });
+  return last == lines.rend() ? "" : *last;
 }
 
 TEST(MousePlay, ADealIsWonByPostedClicksAlongTheSolversMoves) {

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "StandIn.h"
 
@@ -71,8 +70,7 @@ TEST(NumberEdit, ReadBackIsCutToTheSupervisorsBufferAndOkRefusesEverythingButANu
   ASSERT_EQ(freeCell.SetNumber(dialog, "32000"), TRUE);
   ASSERT_TRUE(ClickButton(dialog, "OK"));
   EXPECT_TRUE(freeCell.Log().WaitForLine("deal-start 32000", kWaitMs));
-  const std::vector<std::string> lines = freeCell.Log().Lines();
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "open message"), 8);
+  EXPECT_EQ(std::ranges::count(freeCell.Log().Lines(), "open message"), 8);
 }
 
 TEST(CommandLine, UnknownSwitchIsShownAndTheOthersStillWork) {

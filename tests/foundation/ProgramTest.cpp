@@ -1,4 +1,5 @@
-// Nuvari's own resources read back as the exact code-page-932 bytes, and the version box.
+// Nuvari.exe itself: its resources read back as the exact code-page-932 bytes, the version box and
+// the manifest; the single-instance refusal and a normal start, from a fresh registry.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -6,12 +7,21 @@
 #include <vector>
 
 #include "AboutDlg.h"
+#include "ChildProcess.h"
+#include "Handles.h"
 #include "InProcess.h"
+#include "Programs.h"
+#include "RegistryScope.h"
+#include "TitledWindow.h"
 #include "WindowSearch.h"
 #include "WinePath.h"
 #include "WinApp.h"
 
+using namespace nuvari::test;
+
 namespace {
+
+constexpr DWORD kWaitMs = 15000;
 
 std::string VersionString(const std::vector<char>& block, const char* name) {
   char* value = nullptr;
@@ -29,11 +39,28 @@ struct SeenAboutBox {
 SeenAboutBox g_seen;
 
 void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = nuvari::test::FindDialog("ﾊﾞｰｼﾞｮﾝ情報(Nuvari)", nuvari::test::Match::Equals, GetCurrentProcessId());
+  HWND box = FindDialog("ﾊﾞｰｼﾞｮﾝ情報(Nuvari)", Match::Equals, GetCurrentProcessId());
   if (!box) return;
   KillTimer(nullptr, timer);
   g_seen = {fw::GetWindowTextString(box), fw::GetWindowTextString(GetDlgItem(box, IDC_ABOUT_TEXT))};
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+// Starts Nuvari and expects the already-running box: answered with OK, the program ends.
+void ExpectRefusedStart() {
+  ChildProcess nuvari(NuvariCommandLine());
+  ASSERT_TRUE(nuvari.Started());
+  HWND box = WaitForTopLevel("Nuvari", Match::Equals, kWaitMs, nuvari.Id());
+  ASSERT_NE(box, nullptr) << "no message box";
+  EXPECT_EQ(MessageBoxText(box), kTextAlreadyRunning);
+  EXPECT_TRUE(ClickButton(box, "OK"));
+  EXPECT_TRUE(nuvari.WaitForExit(kWaitMs).has_value());
+  EXPECT_FALSE(RegistryKeyExists(RegistryScope::kMakerKey)) << "a refused start must not touch the registry";
+}
+
+// A harmless command line in place of FreeCell, and the supervisor kept open without it.
+void StoreHarmlessSettings(const RegistryScope& registry) {
+  registry.Store({{"Path", "C:\\windows\\system32\\cmd.exe /c exit"}, {"AutoExit", "0"}});
 }
 
 }  // namespace
@@ -44,7 +71,7 @@ TEST(Resources, StringsAreTheExactBytes) {
 }
 
 TEST(Resources, VersionBlockOfTheProgram) {
-  const std::string exe = nuvari::test::ToWinePath(NUVARI_EXE);
+  const std::string exe = ToWinePath(NUVARI_EXE);
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
   ASSERT_GT(size, 0u);
@@ -60,7 +87,7 @@ TEST(Resources, VersionBlockOfTheProgram) {
 }
 
 TEST(Resources, TheVersionCommandShowsTheVersionBox) {
-  nuvari::test::TestApp app;
+  TestApp app;
   g_seen = {};
   // The box is modal: a thread timer looks at it and closes it (a box that never closes is ended
   // by the test's time limit).
@@ -78,7 +105,7 @@ TEST(Resources, BothProgramsCarryTheirManifest) {
   for (const char* program : {NUVARI_EXE, NUVARIKIT_EXE}) {
     SCOPED_TRACE(program);
     const std::unique_ptr<std::remove_pointer_t<HMODULE>, BOOL(WINAPI*)(HMODULE)> module(
-        LoadLibraryExA(nuvari::test::ToWinePath(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), FreeLibrary);
+        LoadLibraryExA(ToWinePath(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), FreeLibrary);
     ASSERT_NE(module, nullptr);
     HRSRC found = FindResourceA(module.get(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(found, nullptr);
@@ -90,4 +117,46 @@ TEST(Resources, BothProgramsCarryTheirManifest) {
                              "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""})
       EXPECT_NE(manifest.find(part), std::string::npos) << part;
   }
+}
+
+TEST(Startup, ASecondCopyIsRefusedWhileTheFirstRuns) {
+  RegistryScope registry;
+  StoreHarmlessSettings(registry);
+  ChildProcess first(NuvariCommandLine());
+  HWND frame = WaitForTopLevel("Nuvari", Match::Equals, kWaitMs, first.Id());
+  ASSERT_NE(frame, nullptr);
+  // What the second copy might touch is gone; a refused start must not bring it back.
+  DeleteRegistryTree(RegistryScope::kMakerKey);
+  ExpectRefusedStart();
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(first.WaitForExit(kWaitMs).has_value());
+}
+
+TEST(Startup, AWindowTitledNuvariBlocksASecondStart) {
+  RegistryScope registry;
+  TitledWindow running("Nuvari");
+  ExpectRefusedStart();
+}
+
+TEST(Startup, ACopyStartedAtTheSameInstantIsRefusedByTheMutex) {
+  RegistryScope registry;
+  fw::UniqueHandle held(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+  ASSERT_TRUE(held);
+  ExpectRefusedStart();
+}
+
+TEST(Startup, ATitleThatOnlyContainsNuvariDoesNotBlock) {
+  RegistryScope registry;
+  StoreHarmlessSettings(registry);
+  TitledWindow settings("Nuvari（環境設定）");
+  ChildProcess nuvari(NuvariCommandLine());
+  ASSERT_TRUE(nuvari.Started());
+  HWND frame = WaitForTopLevel("Nuvari", Match::Equals, kWaitMs, nuvari.Id());
+  ASSERT_NE(frame, nullptr);
+  char className[64] = {};
+  GetClassNameA(frame, className, sizeof className);
+  EXPECT_STREQ(className, "NuvariFrameWindow");
+  EXPECT_TRUE(RegistryKeyExists(RegistryScope::kFreeCell));
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(nuvari.WaitForExit(kWaitMs).has_value());
 }
