@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,11 @@ struct RegistryValue {
   std::string bytes;
   bool operator==(const RegistryValue&) const = default;
 };
+// A failed comparison shows the type and the bytes in hex.
+inline void PrintTo(const RegistryValue& value, std::ostream* out) {
+  *out << "type " << value.type << ":";
+  for (unsigned char byte : value.bytes) *out << ' ' << std::hex << static_cast<int>(byte) << std::dec;
+}
 inline std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath, const std::string& name) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
