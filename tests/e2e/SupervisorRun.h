@@ -56,7 +56,8 @@ class SupervisorRun {
   // Closes Nuvari as the player does; true when it ended within the limit.
   bool Close();
   // Ends Nuvari at once, as a power cut or the task manager would (no store, no closing of
-  // FreeCell), then the FreeCell it left behind. The registry stays as Nuvari left it.
+  // FreeCell), then the FreeCell it left behind. The registry stays as Nuvari left it. The crash
+  // bench's: no test calls it.
   void Kill();
   bool WaitForExit(DWORD timeoutMs) const { return m_nuvari && m_nuvari->WaitForExit(timeoutMs).has_value(); }
 
@@ -65,7 +66,7 @@ class SupervisorRun {
     return nuvari::test::PollUntil(timeoutMs, [&] { return Count(line) >= count; });
   }
   int Count(const std::string& line) const { return static_cast<int>(std::ranges::count(m_log.Lines(), line)); }
-  std::vector<std::string> LogLines() const { return m_log.Lines(); }
+  std::vector<std::string> LogLines() const { return m_log.Lines(); }  // the crash bench's report
   // Position of the first line equal to line at or after from; -1 when none.
   int Find(const std::string& line, int from = 0) const;
   // FreeCell's main window while a deal is in play (its title starts with the text).
