@@ -69,7 +69,7 @@ class SupervisorRun {
   std::vector<std::string> LogLines() const { return m_log.Lines(); }  // the crash bench's report
   // Position of the first line equal to line at or after from; -1 when none.
   int Find(const std::string& line, int from = 0) const;
-  // FreeCell's main window while a deal is in play (its title starts with the text).
+  // FreeCell's main window while a deal is in play (its title contains the text).
   HWND FreeCellWindow(const char* gameTitle) const {
     return nuvari::test::WaitForTopLevel(gameTitle, nuvari::test::Match::Contains, kStepMs);
   }

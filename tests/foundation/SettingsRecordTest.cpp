@@ -14,23 +14,6 @@ using namespace nuvari::test;
 
 namespace {
 
-void Store(const std::string& name, const std::string& text) { WriteRegistryText(RegistryScope::kFreeCell, name, text); }
-std::optional<std::string> Stored(const std::string& name) { return ReadRegistryText(RegistryScope::kFreeCell, name); }
-
-// Pending0, Pending1, ... as "4,,6": "-" for a missing value, the missing ones at the end left out.
-void StorePending(const std::string& values) {
-  std::istringstream in(values);
-  int i = 0;
-  for (std::string text; std::getline(in, text, ','); ++i)
-    if (text != "-") Store(settings_names::PendingName(i), text);
-}
-std::string StoredPending() {
-  std::string values;
-  for (int i = 0; i < 10; ++i) values += (i ? "," : "") + Stored(settings_names::PendingName(i)).value_or("-");
-  while (values.size() > 1 && values.ends_with(",-")) values.resize(values.size() - 2);
-  return values;
-}
-
 // The document's numbers: GameNo, Top, Left, IdleRow, AutoExit, GameOverYourWin, GameOverYourWinCnt.
 std::vector<int> Numbers(const CNuvariDoc& doc) {
   return {doc.m_nGameNo, doc.m_nTop, doc.m_nLeft, doc.m_nIdleRow, doc.m_bAutoExit, doc.m_bGameOverYourWin,
@@ -40,7 +23,7 @@ std::vector<int> Numbers(const CNuvariDoc& doc) {
 // The FreeCell key holding these REG_SZ values and no others.
 RegistryTree TextValues(std::initializer_list<std::pair<const char*, std::string>> values) {
   RegistryTree tree;
-  for (const auto& [name, text] : values) tree[name] = {REG_SZ, text + '\0'};
+  for (const auto& [name, text] : values) tree[name] = TextValue(text);
   return tree;
 }
 
@@ -48,6 +31,21 @@ RegistryTree TextValues(std::initializer_list<std::pair<const char*, std::string
 
 class SettingsStore : public ::testing::Test {
  protected:
+  // Pending0, Pending1, ... as "4,,6": "-" for a missing value, the missing ones at the end left out.
+  void StorePending(const std::string& values) const {
+    std::istringstream in(values);
+    int i = 0;
+    for (std::string text; std::getline(in, text, ','); ++i)
+      if (text != "-") registry.Store(settings_names::PendingName(i), text);
+  }
+  std::string StoredPending() const {
+    std::string values;
+    for (int i = 0; i < 10; ++i)
+      values += (i ? "," : "") + registry.Stored(settings_names::PendingName(i)).value_or("-");
+    while (values.size() > 1 && values.ends_with(",-")) values.resize(values.size() - 2);
+    return values;
+  }
+
   RegistryScope registry;
   nuvari::test::TestApp app;
   CNuvariDoc doc;
@@ -74,13 +72,13 @@ TEST_F(SettingsStore, FreeCellFoundInTheWindowsOrSystemFolderBecomesTheBareName)
     doc.ReadSettings();
     EXPECT_EQ(doc.m_strPath, "freecell.exe") << *folder;
     // The search result reaches the registry only with the next write.
-    EXPECT_EQ(Stored("Path"), std::nullopt);
+    EXPECT_EQ(registry.Stored("Path"), std::nullopt);
   }
 }
 
 TEST_F(SettingsStore, AStoredPathIsKeptEvenWhenItNamesNoFile) {
   ScopedFile placed(*fw::WindowsDirectory() + "\\freecell.exe");
-  Store("Path", "D:\\nowhere\\freecell.exe");
+  registry.Store("Path", "D:\\nowhere\\freecell.exe");
   doc.ReadSettings();
   EXPECT_EQ(doc.m_strPath, "D:\\nowhere\\freecell.exe");
 }
@@ -92,12 +90,12 @@ TEST_F(SettingsStore, GameNoTextFormsLoadAsTheNearestDeal) {
       {"99999999999", 32000},
   };
   for (const Row& row : rows) {
-    Store("GameNo", row.stored);
+    registry.Store("GameNo", row.stored);
     doc.ReadSettings();
     EXPECT_EQ(doc.m_nGameNo, row.expected) << "stored '" << row.stored << "'";
   }
   doc.WriteSettings();
-  EXPECT_EQ(Stored("GameNo"), "32000") << "stored so at the next store";
+  EXPECT_EQ(registry.Stored("GameNo"), "32000") << "stored so at the next store";
 }
 
 TEST_F(SettingsStore, OtherValuesLoadUnchecked) {
@@ -142,9 +140,9 @@ TEST_F(SettingsStore, AddingOverAGapReplacesTheOldValue) {
   StorePending("4,5,-,6");
   doc.ReadSettings();
   doc.AddPending(8);
-  EXPECT_EQ(Stored("Pending3"), "6");
+  EXPECT_EQ(registry.Stored("Pending3"), "6");
   doc.AddPending(9);
-  EXPECT_EQ(Stored("Pending3"), "9");
+  EXPECT_EQ(registry.Stored("Pending3"), "9");
 }
 
 TEST_F(SettingsStore, RemovedPendingValuesAreDeletedOnTheNextWrite) {
@@ -164,9 +162,9 @@ TEST_F(SettingsStore, RemovePendingTakesTheFirstEqualDealAndStoresEvenWithoutOne
   doc.RemovePending(5);
   EXPECT_EQ(std::tuple(doc.m_arrPending, doc.m_nPendingCount), std::tuple(std::vector<std::int32_t>{17, 5}, 2));
   EXPECT_EQ(StoredPending(), "17,5");
-  Store("GameNo", "77");  // a store happens even when nothing was removed
+  registry.Store("GameNo", "77");  // a store happens even when nothing was removed
   doc.RemovePending(999);
-  EXPECT_EQ(Stored("GameNo"), "1");
+  EXPECT_EQ(registry.Stored("GameNo"), "1");
 }
 
 TEST_F(SettingsStore, SetSettingsWritesEveryFieldAsDecimalTextAndReadsBackAsSet) {

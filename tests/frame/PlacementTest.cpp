@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 #include "FrameSession.h"
 #include "PersistentFrame.h"
 #include "RegistryScope.h"
+#include "StoredValues.h"
 #include "TitledWindow.h"
 
 namespace frametest {
@@ -19,17 +19,16 @@ using namespace nuvari::test;
 constexpr const char* kWindowSize = RegistryScope::kWindowSize;
 
 // icon, max, tool and status.
-using Flags = std::array<char, 4>;
+using Flags = std::array<DWORD, 4>;
 
 // The whole Window size key as closing this session stores it: Rect as text, the normal rectangle at
 // left, top and one pixel larger than the panel each way; the flags as REG_DWORD. Taken before the
 // close, which destroys the panel.
 RegistryTree StoredPlacement(const FrameSession& session, int left, int top, Flags flags) {
-  char rect[64];
-  std::snprintf(rect, sizeof(rect), "%04d %04d %04d %04d", left, top, left + static_cast<int>(session.FittedSize().cx) + 1,
-                top + static_cast<int>(session.FittedSize().cy) + 1);
-  RegistryTree key{{"Rect", {REG_SZ, std::string(rect) + '\0'}}};
-  for (int i = 0; const char* name : {"icon", "max", "tool", "status"}) key[name] = {REG_DWORD, {flags[i++], 0, 0, 0}};
+  const SIZE fitted = session.FittedSize();
+  RegistryTree key{{"Rect", TextValue(nuvari::FormatStoredRect({left, top, left + static_cast<int>(fitted.cx) + 1,
+                                                                top + static_cast<int>(fitted.cy) + 1}))}};
+  for (int i = 0; const char* name : {"icon", "max", "tool", "status"}) key[name] = DwordValue(flags[i++]);
   return key;
 }
 

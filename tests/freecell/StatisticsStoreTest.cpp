@@ -68,10 +68,9 @@ TEST(StatisticsStore, Win95FamilyCreatesTheAppletKeyWithDwords) {
     FinishDeal(freeCell, 8);
     FinishDeal(freeCell, 9);
   }
-  RegistryTree expected;
-  for (const auto& [name, value] : {std::pair{"losses", 2}, {"lost", 2}, {"streak", 1}, {"stype", 1}, {"wins", 1}, {"won", 1}})
-    expected[name] = {REG_DWORD, std::string({static_cast<char>(value), 0, 0, 0})};
-  EXPECT_EQ(ReadRegistryTree(kAppletKey), expected);
+  EXPECT_EQ(ReadRegistryTree(kAppletKey),
+            (RegistryTree{{"losses", DwordValue(2)}, {"lost", DwordValue(2)}, {"streak", DwordValue(1)},
+                          {"stype", DwordValue(1)}, {"wins", DwordValue(1)}, {"won", DwordValue(1)}}));
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-#include <deque>
-
 #include "PanelHarness.h"
 
 namespace paneltest {

@@ -61,7 +61,7 @@ TEST_F(PanelStartup, FrameShrinksToThePanel) {
 TEST_F(PanelStartup, TimerRefusedShowsOneMessageAndStillLaunches) {
   m_timerResult = 0;
   CNuvariView& view = Start();
-  EXPECT_EQ(m_boxes.TextsAndTypes(), (nuvari::test::Shown{{"タイマーリソースが不足しています。", nuvari::test::kWarning}}));
+  EXPECT_EQ(m_boxes.TextsAndTypes(), (Shown{{"タイマーリソースが不足しています。", kWarning}}));
   EXPECT_EQ(view.m_nTimer, 0u);
   EXPECT_EQ(view.m_bActive, 1);
   EXPECT_EQ(m_launches.size(), 1u);

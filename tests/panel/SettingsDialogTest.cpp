@@ -61,11 +61,9 @@ class SettingsDialog : public PanelTest {
     m_dialog.m_bGameOverYourWin = 0;
     m_dialog.m_nGameOverYourWinCnt = 1;
   }
-  // Runs the dialog with the player's part; the result of the modal run. The count's controls are
-  // let go of the last run's windows, as a dialog object made for each run would be.
+  // Runs the dialog with the player's part (the same dialog object each time); the result of the
+  // modal run.
   INT_PTR Run(std::function<void(HWND)> act) {
-    m_dialog.m_editWinCount = {};
-    m_dialog.m_spinWinCount = {};
     ModalDriver driver(kSettingsCaption, std::move(act));
     const INT_PTR result = m_dialog.DoModal();
     EXPECT_EQ(driver.Runs(), 1);
@@ -224,6 +222,7 @@ TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
   HWND shown = nullptr;
   Run([&](HWND dialog) {
     shown = dialog;
+    EXPECT_EQ(m_dialog.m_editWinCount.GetSafeHwnd(), GetDlgItem(dialog, IDC_WIN_COUNT)) << "this run's, not the last";
     PressIn(dialog, IDC_IDLE_ROW_PLAYER);
     PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
     PressIn(dialog, IDC_AUTO_EXIT);

@@ -35,6 +35,11 @@ inline void PrintTo(const RegistryValue& value, std::ostream* out) {
   *out << "type " << value.type << ":";
   for (unsigned char byte : value.bytes) *out << ' ' << std::hex << static_cast<int>(byte) << std::dec;
 }
+// Values as ReadRegistryValue gives them back: text with its zero, a number as four little-endian bytes.
+inline RegistryValue TextValue(const std::string& text) { return {REG_SZ, text + '\0'}; }
+inline RegistryValue DwordValue(std::uint32_t number) {
+  return {REG_DWORD, std::string(reinterpret_cast<const char*>(&number), 4)};
+}
 inline std::optional<RegistryValue> ReadRegistryValue(const std::string& keyPath, const std::string& name) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
@@ -112,7 +117,7 @@ inline void WriteRegistryRaw(const std::string& keyPath, const std::string& name
 }
 
 inline void WriteRegistryDword(const std::string& keyPath, const std::string& name, std::uint32_t value) {
-  WriteRegistryRaw(keyPath, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+  WriteRegistryRaw(keyPath, name, REG_DWORD, DwordValue(value).bytes);
 }
 
 // Removes HKCU\Software\Talvenko for the life of the scope (and again at its end).

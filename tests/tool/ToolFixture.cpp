@@ -1,9 +1,9 @@
 #include "ToolFixture.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "FileSystem.h"
+#include "LittleEndian.h"
 #include "Platform.h"
 
 namespace tooltest {
@@ -39,9 +39,7 @@ Values DescribeKey(const std::string& keyPath) {
     const auto value = nuvari::test::ReadRegistryValue(keyPath, name);
     std::string text = name + "=";
     if (value && value->type == REG_DWORD && value->bytes.size() == 4) {
-      DWORD number = 0;
-      memcpy(&number, value->bytes.data(), 4);
-      text += "dword:" + std::to_string(static_cast<long>(static_cast<LONG>(number)));
+      text += "dword:" + std::to_string(DecodeLittleEndian32(value->bytes));
     } else if (value && value->type == REG_SZ) {
       text += nuvari::test::ReadRegistryText(keyPath, name).value_or("?");
     } else {
