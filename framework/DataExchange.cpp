@@ -44,8 +44,8 @@ void CDataExchange::Fail() {
 }
 
 void DDX_Control(CDataExchange& dx, int id, CControlHandle& control) {
-  // Bound again when the dialog object is shown anew: the last window's control is gone.
-  if (!control.m_hWnd || GetParent(control.m_hWnd) != dx.m_dialog.m_hWnd) control.m_hWnd = dx.PrepareCtrl(id);
+  // Bound at every exchange: a dialog object shown anew must not keep the last window's control.
+  control.m_hWnd = dx.PrepareCtrl(id);
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::string& value) {

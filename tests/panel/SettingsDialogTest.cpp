@@ -222,7 +222,6 @@ TEST_F(SettingsDialog, BrowseShowsTheOpenFileDialogAndReloadsEveryControl) {
   HWND shown = nullptr;
   Run([&](HWND dialog) {
     shown = dialog;
-    EXPECT_EQ(m_dialog.m_editWinCount.GetSafeHwnd(), GetDlgItem(dialog, IDC_WIN_COUNT)) << "this run's, not the last";
     PressIn(dialog, IDC_IDLE_ROW_PLAYER);
     PressIn(dialog, IDC_GAME_OVER_YOUR_WIN);
     PressIn(dialog, IDC_AUTO_EXIT);
@@ -257,9 +256,11 @@ TEST_F(SettingsDialog, HelpOpensContext131175AndTheDialogStays) {
   EXPECT_EQ(m_help.calls[0].file.substr(m_help.calls[0].file.size() - 4), ".HLP");
 }
 
+// Shown twice from one dialog object: the second window's up-down gets the range too.
 TEST_F(SettingsDialog, UpDownStopsAtOneAndAtAHundred) {
   m_dialog.m_bGameOverYourWin = 1;
-  Run([&](HWND dialog) {
+  for (int run = 1; run <= 2; ++run) Run([&](HWND dialog) {
+    SCOPED_TRACE(run);
     HWND spin = GetDlgItem(dialog, IDC_WIN_COUNT_SPIN);
     HWND count = GetDlgItem(dialog, IDC_WIN_COUNT);
     int lower = 0;
